@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages dpmr-cps needs to build, run and test; does nothing when all
+# are present. Extra package names may be given as arguments.
+set -euo pipefail
+
+packages=(build-essential cmake pkg-config libgtest-dev qt6-base-dev libgl-dev "$@")
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}" >&2
+if [ "$(id -u)" -eq 0 ]; then
+    sudo=()
+elif command -v sudo >/dev/null; then
+    sudo=(sudo)
+else
+    echo "Missing packages (${missing[*]}) and neither root nor sudo to install them." >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -q || true
+"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds (incrementally) and starts the program.
+# Arguments go to the program, for example a .dat file to open.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)"
+exec build/bin/dpmr-cps "$@"

@@ -1,0 +1,17 @@
+#include "core/image/band_limits.h"
+
+#include "core/image/bcd.h"
+
+namespace dpmr {
+
+BandLimits DecodeBandLimits(const Image &image) {
+    return {static_cast<std::int64_t>(ReadFrequency(image, kBandLowLimit)),
+            static_cast<std::int64_t>(ReadFrequency(image, kBandHighLimit))};
+}
+
+void EncodeBandLimits(Image &image, const BandLimits &limits) {
+    WriteFrequency(image, kBandLowLimit, static_cast<std::uint64_t>(limits.low));
+    WriteFrequency(image, kBandHighLimit, static_cast<std::uint64_t>(limits.high));
+}
+
+} // namespace dpmr

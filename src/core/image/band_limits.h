@@ -1,0 +1,23 @@
+#pragma once
+// The band limits in 10 Hz units, shared by every frequency editor and mirrored at
+// 0x3FA0-0x3FA7 as two 8-digit packed decimal numbers.
+
+#include "core/image/image.h"
+
+#include <cstdint>
+
+namespace dpmr {
+
+inline constexpr std::int64_t kUnitsPerMHz = 100000; // 10 Hz units
+
+struct BandLimits {
+    // 64 bits: a blank mirror (all 0xFF) decodes to about 1.65e11.
+    std::int64_t low = 40000000;
+    std::int64_t high = 47000000;
+    friend bool operator==(const BandLimits &, const BandLimits &) = default;
+};
+
+BandLimits DecodeBandLimits(const Image &image);
+void EncodeBandLimits(Image &image, const BandLimits &limits);
+
+} // namespace dpmr

@@ -1,0 +1,33 @@
+#pragma once
+// Packed decimal digit pairs (tens digit in the high nibble), least significant pair first,
+// and the 4-byte frequency form built on them.
+
+#include "core/image/image.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace dpmr {
+
+// 42 -> 0x42. Values outside 0..99 keep only their last two digits.
+std::uint8_t EncodeBcdByte(std::uint64_t value);
+// No validation: 10 * high nibble + low nibble, so 0xFF decodes to 165.
+unsigned DecodeBcdByte(std::uint8_t byte);
+
+// n bytes, least significant pair first; digits beyond the field are dropped.
+void EncodeBcd(std::uint8_t *out, std::uint64_t value, int n);
+std::uint64_t DecodeBcd(const std::uint8_t *bytes, int n);
+
+void EncodeBcd(Image &image, std::size_t offset, std::uint64_t value, int n);
+std::uint64_t DecodeBcd(const Image &image, std::size_t offset, int n);
+
+// Frequencies count 10 Hz units in 8 packed digits. The field is absent when its most
+// significant byte is 0xFF; for display 0x00 there counts as absent too.
+inline constexpr std::size_t kFrequencySize = 4;
+std::uint64_t ReadFrequency(const Image &image, std::size_t offset);
+bool IsFrequencyPresent(const Image &image, std::size_t offset); // top byte not 0xFF
+bool IsFrequencyShown(const Image &image, std::size_t offset);   // top byte not 0xFF or 0x00
+// nullopt writes four 0xFF bytes (not set).
+void WriteFrequency(Image &image, std::size_t offset, std::optional<std::uint64_t> value);
+
+} // namespace dpmr

@@ -1,0 +1,97 @@
+#include "core/image/derived_data.h"
+
+#include "core/image/bcd.h"
+
+#include <array>
+
+namespace dpmr {
+
+namespace {
+
+constexpr unsigned kUsedBit = 7;
+
+std::size_t ContactRecord(int k) { return kContactRecords + kContactRecordSize * (k - 1); }
+std::size_t MessageRecord(int m) { return kMessageRecords + kMessageRecordSize * (m - 1); }
+
+// An unset VFO frequency (top byte 0xFF or 0x00) counts as the lower band limit.
+std::int64_t VfoFrequencyOrLow(const Image &image, std::size_t offset, const BandLimits &band) {
+    return IsFrequencyShown(image, offset) ? static_cast<std::int64_t>(ReadFrequency(image, offset))
+                                           : band.low;
+}
+
+void MarkChannels(Image &image, const BandLimits &band) {
+    image.Fill(kScanBitmap, kChannelBitmapSize, 0x00);
+    image.Fill(kValidBitmap, kChannelBitmapSize, 0x00);
+    std::array<int, kContactCount> contactUse{};
+    bool anyValid = false;
+    for (int n = 1; n <= kChannelCount; ++n) {
+        const std::size_t record = kChannelRecords + kChannelRecordSize * (n - 1);
+        // Blank bytes decode far above any band, so an empty channel is never valid.
+        const auto rx = static_cast<std::int64_t>(ReadFrequency(image, record));
+        if (band.low <= rx && rx <= band.high) {
+            if (!anyValid)
+                image[kFirstValidChannel] = static_cast<std::uint8_t>(n);
+            anyValid = true;
+            SetChannelBit(image, kValidBitmap, n, true);
+            if (image.Bit(record + 0x10, 0))
+                SetChannelBit(image, kScanBitmap, n, true);
+        }
+        // Contacts count whether or not the channel is in the band.
+        const int contact = image[record + 0x15];
+        if (contact >= 1 && contact <= kContactCount)
+            ++contactUse[contact - 1];
+    }
+    for (int k = 1; k <= kContactCount; ++k)
+        image.SetBit(ContactRecord(k) + kContactFlags, kUsedBit, contactUse[k - 1] > 0);
+    if (!anyValid)
+        image[kFirstValidChannel] = 0xFF;
+}
+
+void MarkOneKeyTargets(Image &image) {
+    for (int m = 1; m <= kMessageCount; ++m)
+        image.SetBit(MessageRecord(m) + 127, kUsedBit, false);
+    for (int e = 0; e < kOneKeyCount; ++e) {
+        const std::size_t entry = kOneKeyEntries + kOneKeyEntrySize * e;
+        if (image[entry] != 1)
+            continue;
+        const int contact = image[entry + 1];
+        if (contact >= 1 && contact <= kContactCount)
+            image.SetBit(ContactRecord(contact) + kContactFlags, kUsedBit, true);
+        if (image[entry + 2] == 2) {
+            const int message = image[entry + 3];
+            if (message >= 1 && message <= kMessageCount)
+                image.SetBit(MessageRecord(message) + 127, kUsedBit, true);
+        } else {
+            image[entry + 3] = 0;
+        }
+    }
+}
+
+void CheckVfo(Image &image, const BandLimits &band) {
+    const std::uint8_t scanMode = image[kVfoScanMode];
+    if (scanMode >= 0x80 && scanMode <= 0x89) {
+        const std::size_t pms = kPmsEntries + kPmsEntrySize * (scanMode - 0x80u);
+        auto blank = [](std::uint8_t b) { return b == 0x00 || b == 0xFF; };
+        if (blank(image[pms + 3]) || blank(image[pms + 7]))
+            image[kVfoScanMode] = 0x00;
+    }
+    // An empty receive frequency reads as the lower limit, passes, and so stays empty.
+    const std::int64_t rx = VfoFrequencyOrLow(image, kVfoRxFreq, band);
+    if (rx < band.low || rx >= band.high)
+        WriteFrequency(image, kVfoRxFreq, static_cast<std::uint64_t>(band.low));
+    const std::int64_t tx = VfoFrequencyOrLow(image, kVfoTxFreq, band);
+    if (!(band.low < tx && tx <= band.high))
+        WriteFrequency(image, kVfoTxFreq, static_cast<std::uint64_t>(band.low));
+}
+
+} // namespace
+
+void RefreshDerivedData(Image &image, const BandLimits &band) {
+    image.SetBit(kBasicFlags, 1, true);
+    MarkChannels(image, band);
+    MarkOneKeyTargets(image);
+    image[kAlwaysZero] = 0x00;
+    CheckVfo(image, band);
+}
+
+} // namespace dpmr
