@@ -1,0 +1,155 @@
+#include "core/channels/channel_table.h"
+
+#include "core/channels/band_edits.h"
+#include "core/channels/channel_record.h"
+#include "core/image/bcd.h"
+#include "core/image/derived_data.h"
+#include "core/image/frequency.h"
+#include "core/image/tone.h"
+
+#include <algorithm>
+
+namespace dpmr {
+
+namespace {
+
+constexpr std::uint8_t kHighPower = 3;
+// A split wider than 50 MHz is no repeater offset; the radio then gets its 0.6 MHz default.
+constexpr std::int64_t kMaxOffset = 5000000;
+constexpr std::uint64_t kDefaultOffset = 60000;
+
+// Columns 5-8 store the index of their choice, except power (0 or 3) and scan ("Add" is 1).
+constexpr std::size_t kPowerLow = 0, kPowerHigh = 1, kScanAdd = 0, kScanDel = 1;
+constexpr std::size_t kWide = 0, kNarrow = 1;
+
+const std::string &Choice(int column, std::size_t index) {
+    return ColumnChoices(column)[index];
+}
+
+// The index of text among the column's choices; 0 when it names none.
+std::uint8_t ChoiceIndex(int column, const std::string &text) {
+    const auto &choices = ColumnChoices(column);
+    const auto it = std::find(choices.begin(), choices.end(), text);
+    return it == choices.end() ? 0 : static_cast<std::uint8_t>(it - choices.begin());
+}
+
+// A tone whose high byte is 0x00 is a blank from the radio, not a 0.x Hz tone.
+std::string ToneCellText(ToneCode code) {
+    const unsigned high = code >> 8;
+    return (high == 0x00 || high == 0xFF) ? ToneText(kNoTone) : ToneText(code);
+}
+
+void ClearRow(ChannelRow &row) {
+    std::fill(row.begin() + kColRxFreq, row.end(), std::string());
+}
+
+void LoadRow(const Image &image, int n, ChannelRow &row) {
+    const std::size_t b = ChannelRecordOffset(n);
+    if (!IsFrequencyShown(image, b)) {
+        ClearRow(row);
+        return;
+    }
+    const ChannelRecord r = ReadChannel(image, n);
+    row[kColRxFreq] = FrequencyText(static_cast<std::int64_t>(*r.rxFreq));
+    // The transmit frequency is shown whatever its bytes hold, unset included.
+    row[kColTxFreq] =
+        FrequencyText(static_cast<std::int64_t>(ReadFrequency(image, b + kChannelTxFreq)));
+    row[kColRxTone] = ToneCellText(r.rxTone);
+    row[kColTxTone] = ToneCellText(r.txTone);
+    // Power bits 01 and 10 name no choice; the cell stays empty and a store writes "Low".
+    row[kColPower] = r.txPower == 0            ? Choice(kColPower, kPowerLow)
+                     : r.txPower == kHighPower ? Choice(kColPower, kPowerHigh)
+                                               : std::string();
+    row[kColScan] = Choice(kColScan, r.scan ? kScanAdd : kScanDel);
+    row[kColBandwidth] = Choice(kColBandwidth, r.narrow ? kNarrow : kWide);
+    row[kColChannelType] = Choice(kColChannelType, r.channelType);
+}
+
+// Only the fields the table shows are written; the channel editor's fields keep their bits.
+void StoreRow(const ChannelRow &row, Image &image, int n) {
+    if (row[kColRxFreq].empty()) {
+        ClearChannel(image, n);
+        return;
+    }
+    ChannelRecord r = ReadChannel(image, n);
+    const std::int64_t rx = FrequencyFromText(row[kColRxFreq]);
+    const std::int64_t tx = FrequencyFromText(row[kColTxFreq]);
+    r.rxFreq = static_cast<std::uint64_t>(rx);
+    r.txFreq = static_cast<std::uint64_t>(tx);
+    r.offsetDir = rx > tx ? 2 : rx < tx ? 1 : 0;
+    const std::int64_t offset = rx > tx ? rx - tx : tx - rx;
+    r.offsetFreq = offset > kMaxOffset ? kDefaultOffset : static_cast<std::uint64_t>(offset);
+    r.rxTone = ToneCodeFromText(row[kColRxTone]);
+    r.txTone = ToneCodeFromText(row[kColTxTone]);
+    r.txPower = row[kColPower] == Choice(kColPower, kPowerHigh) ? kHighPower : 0;
+    r.scan = row[kColScan] == Choice(kColScan, kScanAdd);
+    r.narrow = row[kColBandwidth] == Choice(kColBandwidth, kNarrow);
+    r.channelType = ChoiceIndex(kColChannelType, row[kColChannelType]);
+    WriteChannel(image, n, r);
+}
+
+} // namespace
+
+const std::array<ColumnInfo, kChannelColumns> &ChannelColumns() {
+    static const std::array<ColumnInfo, kChannelColumns> columns{{
+        {"", 500, CellEditor::None},
+        {"Rx Freq", 1400, CellEditor::Frequency},
+        {"Tx Freq", 1400, CellEditor::Frequency},
+        {"Rx Tone", 1100, CellEditor::Tone},
+        {"Tx Tone", 1100, CellEditor::Tone},
+        {"Power", 1100, CellEditor::Choice},
+        {"Scan", 1000, CellEditor::Choice},
+        {"Bandwidth", 1000, CellEditor::Choice},
+        {"Channel type", 1500, CellEditor::Choice},
+        {"", 1200, CellEditor::None},
+    }};
+    return columns;
+}
+
+const std::vector<std::string> &ColumnChoices(int column) {
+    static const std::vector<std::string> power{"Low", "High"};
+    static const std::vector<std::string> scan{"Add", "Del"};
+    static const std::vector<std::string> bandwidth{"Wide", "Narrow"};
+    static const std::vector<std::string> type{"Analog", "Digit", "Mixed(Digit)", "Mixed(Analog)"};
+    static const std::vector<std::string> none;
+    switch (column) {
+    case kColPower:
+        return power;
+    case kColScan:
+        return scan;
+    case kColBandwidth:
+        return bandwidth;
+    case kColChannelType:
+        return type;
+    default:
+        return none;
+    }
+}
+
+void LoadChannelTable(const Image &image, BandLimits &limits, ChannelTable &table) {
+    limits = DecodeBandLimits(image);
+    table.band = BandEditsFor(limits);
+    for (int n = 1; n <= kChannelCount; ++n)
+        LoadRow(image, n, table.rows[static_cast<std::size_t>(n - 1)]);
+}
+
+void StoreChannelTable(const ChannelTable &table, Image &image, BandLimits &limits) {
+    limits = LimitsFromEdits(table.band);
+    EncodeBandLimits(image, limits);
+    for (int n = 1; n <= kChannelCount; ++n)
+        StoreRow(table.rows[static_cast<std::size_t>(n - 1)], image, n);
+    RefreshDerivedData(image, limits);
+}
+
+void ReloadChannelView(Image &image, BandLimits &limits, ChannelTable &table) {
+    LoadChannelTable(image, limits, table);
+    RepairContactNames(image);
+    CheckContactAndGroupReferences(image);
+}
+
+int EditColumnFor(const ChannelTable &table, int channel, int column) {
+    // A new channel always begins with its receive frequency.
+    return table.IsRowEmpty(channel) ? kColRxFreq : column;
+}
+
+} // namespace dpmr

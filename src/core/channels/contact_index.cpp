@@ -1,0 +1,70 @@
+#include "core/channels/contact_index.h"
+
+#include <algorithm>
+
+namespace dpmr {
+
+namespace {
+
+std::size_t ContactRecordOffset(int contact) {
+    return kContactRecords + kContactRecordSize * static_cast<std::size_t>(contact - 1);
+}
+
+std::size_t GroupListOffset(int list) {
+    return kGroupLists + kGroupListSize * static_cast<std::size_t>(list - 1);
+}
+
+} // namespace
+
+std::vector<std::size_t> ContactIndexEntries(const Image &image) {
+    std::vector<std::size_t> entries;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(kContactCount); ++i) {
+        const std::size_t entry = image.U16le(kContactIndex + 2 * i);
+        if (entry < kContactRecords || entry > kContactLastRecord)
+            break;
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+int ContactNumber(std::size_t recordOffset) {
+    return static_cast<int>((recordOffset - kContactRecords) / kContactRecordSize) + 1;
+}
+
+bool IsGroupCallContact(const Image &image, int contact) {
+    // Numbers beyond the 64 slots would point into the message records.
+    if (contact < 1 || contact > kContactCount)
+        return false;
+    const std::size_t record = ContactRecordOffset(contact);
+    return image[record] != 0xFF && image.Bit(record + kContactFlags, 0);
+}
+
+std::string FirstFreeContactName(const std::vector<std::string> &names) {
+    for (int k = 1; k <= kContactCount; ++k) {
+        std::string candidate = "Name " + std::to_string(k);
+        if (std::find(names.begin(), names.end(), candidate) == names.end())
+            return candidate;
+    }
+    return {};
+}
+
+std::vector<std::uint8_t> GroupListMembers(const Image &image, int list) {
+    std::vector<std::uint8_t> members;
+    const std::size_t offset = GroupListOffset(list);
+    for (std::size_t i = 0; i < kGroupListSize; ++i) {
+        const std::uint8_t member = image[offset + i];
+        if (member == 0x00 || member == 0xFF)
+            break;
+        members.push_back(member);
+    }
+    return members;
+}
+
+void WriteGroupList(Image &image, int list, const std::vector<std::uint8_t> &members) {
+    const std::size_t offset = GroupListOffset(list);
+    image.Fill(offset, kGroupListSize, 0xFF);
+    for (std::size_t i = 0; i < members.size() && i < kGroupListSize; ++i)
+        image[offset + i] = members[i];
+}
+
+} // namespace dpmr

@@ -1,0 +1,68 @@
+// Clean-up after every load: a file or a radio may hold contacts without names, two contacts
+// of the same name, or channels and group lists that name contacts no longer there.
+
+#include "core/channels/channel_record.h"
+#include "core/channels/channel_table.h"
+#include "core/channels/contact_index.h"
+#include "core/image/text.h"
+
+#include <algorithm>
+
+namespace dpmr {
+
+namespace {
+
+constexpr std::uint8_t kNoContact = 0xFF;
+constexpr std::uint8_t kNoGroupList = 0;
+
+// Channels and the VFO (record 200) that use the list no longer do.
+void UnlinkGroupList(Image &image, int list) {
+    for (int n = 1; n <= kVfoChannel; ++n) {
+        ChannelRecord r = ReadChannel(image, n);
+        if (r.groupRxList == list) {
+            r.groupRxList = kNoGroupList;
+            WriteChannel(image, n, r);
+        }
+    }
+}
+
+} // namespace
+
+void RepairContactNames(Image &image) {
+    const std::vector<std::size_t> records = ContactIndexEntries(image);
+    std::vector<std::string> names;
+    for (std::size_t record : records)
+        names.push_back(ReadTextSlot(image, record + kContactName, kContactNameLength));
+    for (std::string &name : names)
+        if (name.empty())
+            name = FirstFreeContactName(names);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        for (std::size_t j = i + 1; j < names.size(); ++j)
+            if (names[j] == names[i])
+                names[j] = FirstFreeContactName(names);
+    for (std::size_t i = 0; i < records.size(); ++i)
+        WriteTextSlot(image, records[i] + kContactName, kContactNameLength, kContactNameLength,
+                      names[i]);
+}
+
+void CheckContactAndGroupReferences(Image &image) {
+    std::vector<int> contacts;
+    for (std::size_t record : ContactIndexEntries(image))
+        contacts.push_back(ContactNumber(record));
+    for (int n = 1; n <= kChannelCount; ++n) {
+        ChannelRecord r = ReadChannel(image, n);
+        if (std::find(contacts.begin(), contacts.end(), r.contact) == contacts.end()) {
+            r.contact = kNoContact;
+            WriteChannel(image, n, r);
+        }
+    }
+    for (int list = 1; list <= kGroupListCount; ++list) {
+        std::vector<std::uint8_t> kept = GroupListMembers(image, list);
+        std::erase_if(kept, [&](std::uint8_t m) { return !IsGroupCallContact(image, m); });
+        WriteGroupList(image, list, kept);
+        if (kept.empty())
+            UnlinkGroupList(image, list);
+    }
+}
+
+} // namespace dpmr
