@@ -209,7 +209,7 @@ TEST(StoreChannelTable, LimitsThatFitNoBandLastUntilTheStore) {
     EXPECT_EQ(Bytes(image, 0x3FA0, 8), (std::vector<int>{0, 0, 0, 0x40, 0, 0, 0, 0x47}));
 }
 
-TEST(EndFrequencyEdit, ReceiveOnAnEmptyRowBeginsAChannel) {
+TEST(CellEdits, AChannelBeginsWithItsReceiveFrequency) {
     Image image = NewImage();
     ChannelTable table;
     EXPECT_EQ(EditColumnFor(table, 5, kColScan), kColRxFreq);
@@ -223,6 +223,10 @@ TEST(EndFrequencyEdit, ReceiveOnAnEmptyRowBeginsAChannel) {
     EXPECT_EQ(table.rows[4], Row({"145.500000", "145.500000", "None", "None", "High", "Add", "Wide",
                                   "Digit", ""}));
     EXPECT_EQ(EditColumnFor(table, 5, kColScan), kColScan);
+    EndToneEdit(table, 5, kColRxTone, "d23i");
+    EndToneEdit(table, 5, kColTxTone, "300.0");
+    EXPECT_EQ(table.Cell(5, kColRxTone), "D023I");
+    EXPECT_EQ(table.Cell(5, kColTxTone), "None");
     BandLimits limits;
     table.band = {0, "136", "174"};
     StoreChannelTable(table, image, limits);
@@ -265,15 +269,6 @@ TEST(EndFrequencyEdit, ClearingTheReceiveFrequencyEmptiesTheRecordAtOnce) {
         EndFrequencyEdit(table, image, kVhf, 3, kColRxFreq, typed);
         EXPECT_TRUE(image == expected);
     }
-}
-
-TEST(EndToneEdit, NormalisesTheTypedTone) {
-    ChannelTable table;
-    table.rows[0] = Row({"145.000000", "145.000000", "None", "None"});
-    EndToneEdit(table, 1, kColRxTone, "d23i");
-    EndToneEdit(table, 1, kColTxTone, "300.0");
-    EXPECT_EQ(table.Cell(1, kColRxTone), "D023I");
-    EXPECT_EQ(table.Cell(1, kColTxTone), "None");
 }
 
 TEST(SelectBand, OutsideTheEditsResetsThemAndMovesTheVfo) {
