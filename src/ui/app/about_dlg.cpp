@@ -1,0 +1,24 @@
+#include "ui/app/about_dlg.h"
+
+#include "ui/app/artwork.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+
+CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent) {
+    setWindowTitle("About");
+    auto *icon = new QLabel(this);
+    icon->setPixmap(ApplicationIcon().pixmap(32, 32));
+    auto *version = new QLabel("Version 1.5.4", this);
+    auto *purpose = new QLabel("Programming software for dPMR and FM handheld radios", this);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
+    layout->addWidget(version, 0, 1);
+    layout->addWidget(purpose, 1, 1);
+    layout->addWidget(buttons, 2, 0, 1, 2);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}

@@ -1,0 +1,42 @@
+#include "ui/app/program_app.h"
+
+#include "ui/app/main_frame.h"
+#include "ui/channels/program_view.h"
+
+#include <QAction>
+
+CProgramApp::CProgramApp(std::string executableFolder)
+    : executableFolder_(std::move(executableFolder)) {}
+
+CProgramApp::~CProgramApp() = default;
+
+bool CProgramApp::InitInstance(const QStringList &files, QString &error) {
+    paths_ = dpmr::ResolveAppPaths(executableFolder_);
+    settings_.setPath(paths_.settingsFile);
+    portName = settings_.Read("Setup", "COM"); // replaces "COM1" even when empty
+    lastPath = settings_.Read("Setup", "LASTPATH");
+    dpmr::EnsureDataFolder(paths_);
+
+    if (files.isEmpty()) {
+        document_.New();
+    } else {
+        const dpmr::FileResult result = document_.Open(files.first().toStdString());
+        if (!result) {
+            error = QString::fromStdString(result.message);
+            return false;
+        }
+    }
+    frame_ = std::make_unique<CMainFrame>(*this, document_);
+    frame_->show();
+    return true;
+}
+
+void CProgramApp::ExitInstance() {
+    settings_.Write("Setup", "COM", portName);
+    settings_.Write("Setup", "LASTPATH", lastPath);
+}
+
+void CProgramApp::ConnectLinkCommands(CMainFrame &frame) {
+    for (const char *name : {"Read", "Write", "Port"})
+        frame.action(name)->setEnabled(false);
+}

@@ -1,0 +1,119 @@
+#include "ui/channels/channel_cell_delegate.h"
+
+#include "core/channels/channel_table.h"
+#include "core/image/tone.h"
+#include "ui/widgets/character_filter.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+using namespace dpmr;
+
+namespace {
+
+const char *kEditorKind = "cellEditor";
+
+CellEditor KindOf(const QObject *editor) {
+    return static_cast<CellEditor>(editor->property(kEditorKind).toInt());
+}
+
+QString EditorText(QWidget *editor) {
+    if (auto *line = qobject_cast<QLineEdit *>(editor))
+        return line->text();
+    if (auto *combo = qobject_cast<QComboBox *>(editor))
+        return combo->isEditable() || combo->currentIndex() >= 0 ? combo->currentText()
+                                                                  : QString();
+    return {};
+}
+
+} // namespace
+
+ChannelCellDelegate::ChannelCellDelegate(QObject *parent) : QStyledItemDelegate(parent) {}
+
+QWidget *ChannelCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
+                                           const QModelIndex &index) const {
+    const CellEditor kind = ChannelColumns()[index.column()].editor;
+    QWidget *editor = nullptr;
+    switch (kind) {
+    case CellEditor::Frequency: {
+        auto *line = new QLineEdit(parent);
+        line->setMaxLength(kFrequencyEditorMaxLength);
+        line->setAlignment(Qt::AlignCenter);
+        CharacterFilter::Install(line, QString::fromLatin1(kFrequencyCharacters.data(),
+                                                           kFrequencyCharacters.size()));
+        editor = line;
+        break;
+    }
+    case CellEditor::Tone: {
+        auto *combo = new QComboBox(parent);
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr); // "88" must stay 88, not complete to 88.5
+        for (const std::string &tone : ToneList())
+            combo->addItem(QString::fromStdString(tone));
+        combo->setMaxVisibleItems(16);
+        editor = combo;
+        break;
+    }
+    case CellEditor::Choice: {
+        auto *combo = new QComboBox(parent);
+        for (const std::string &choice : ColumnChoices(index.column()))
+            combo->addItem(QString::fromStdString(choice));
+        editor = combo;
+        break;
+    }
+    case CellEditor::None:
+        return nullptr;
+    }
+    editor->setProperty(kEditorKind, static_cast<int>(kind));
+    return editor;
+}
+
+void ChannelCellDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const {
+    const QString text = index.data(Qt::EditRole).toString();
+    if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+        line->setText(text);
+        line->selectAll();
+    } else if (auto *combo = qobject_cast<QComboBox *>(editor)) {
+        if (combo->isEditable()) {
+            combo->setEditText(text);
+            return;
+        }
+        int selected = -1;
+        for (int i = 0; i < combo->count() && selected < 0; ++i)
+            if (combo->itemText(i).startsWith(text))
+                selected = i;
+        combo->setCurrentIndex(selected);
+    }
+}
+
+void ChannelCellDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
+                                       const QModelIndex &index) const {
+    model->setData(index, EditorText(editor), Qt::EditRole);
+}
+
+void ChannelCellDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                                               const QModelIndex &) const {
+    editor->setGeometry(option.rect); // exactly over the cell
+}
+
+bool ChannelCellDelegate::eventFilter(QObject *object, QEvent *event) {
+    auto *editor = qobject_cast<QWidget *>(object);
+    if (editor && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const CellEditor kind = KindOf(editor);
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+            (kind == CellEditor::Frequency || kind == CellEditor::Choice)) {
+            const bool empty = EditorText(editor).isEmpty();
+            emit commitData(editor);
+            emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+            if (kind == CellEditor::Frequency && empty)
+                emit MoveAfterEnter(1, 0);
+            else
+                emit MoveAfterEnter(0, 1);
+            return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+}

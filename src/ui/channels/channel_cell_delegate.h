@@ -1,0 +1,27 @@
+#pragma once
+// The three in-place editors of the channel table: frequency (a line edit taking only
+// "0123456789."), tone (an editable drop-down of the tone list) and choice (a drop-down list).
+// An edit ends when its editor loses the focus or on Enter.
+
+#include <QStyledItemDelegate>
+
+class ChannelCellDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    explicit ChannelCellDelegate(QObject *parent);
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
+    void setModelData(QWidget *editor, QAbstractItemModel *model,
+                      const QModelIndex &index) const override;
+    void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                              const QModelIndex &index) const override;
+
+signals:
+    // After Enter ended an edit: where the current cell moves (rows, columns).
+    void MoveAfterEnter(int rows, int columns);
+
+protected:
+    bool eventFilter(QObject *editor, QEvent *event) override;
+};

@@ -1,0 +1,78 @@
+#include "ui/channels/channel_table_model.h"
+
+using namespace dpmr;
+
+ChannelTableModel::ChannelTableModel(CodePlugDocument &document, QObject *parent)
+    : QAbstractTableModel(parent), document_(document) {}
+
+int ChannelTableModel::rowCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : kChannelCount;
+}
+
+int ChannelTableModel::columnCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : kChannelColumns;
+}
+
+QVariant ChannelTableModel::data(const QModelIndex &index, int role) const {
+    if (!index.isValid())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole) {
+        if (index.column() == kColNumber)
+            return QString::number(Channel(index));
+        return QString::fromStdString(document_.table.Cell(Channel(index), index.column()));
+    }
+    if (role == Qt::TextAlignmentRole)
+        return int(Qt::AlignCenter);
+    return {};
+}
+
+QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role == Qt::TextAlignmentRole)
+        return int(Qt::AlignCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return QString::asprintf("%d", section + 1);
+    if (section >= 0 && section < kChannelColumns)
+        return QString::fromUtf8(ChannelColumns()[section].header);
+    return {};
+}
+
+Qt::ItemFlags ChannelTableModel::flags(const QModelIndex &index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (ChannelColumns()[index.column()].editor != CellEditor::None)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool ChannelTableModel::setData(const QModelIndex &index, const QVariant &value, int role) {
+    if (!index.isValid() || role != Qt::EditRole)
+        return false;
+    const int channel = Channel(index);
+    const int column = index.column();
+    const std::string text = value.toString().toStdString();
+    switch (ChannelColumns()[column].editor) {
+    case CellEditor::Frequency:
+        EndFrequencyEdit(document_.table, document_.image, document_.limits, channel, column,
+                         text);
+        break;
+    case CellEditor::Tone:
+        EndToneEdit(document_.table, channel, column, text);
+        break;
+    case CellEditor::Choice:
+        EndChoiceEdit(document_.table, channel, column, text);
+        break;
+    case CellEditor::None:
+        return false;
+    }
+    // A receive frequency edit can fill or clear the whole row.
+    emit dataChanged(this->index(index.row(), 0), this->index(index.row(), kChannelColumns - 1));
+    return true;
+}
+
+void ChannelTableModel::Reload() {
+    beginResetModel();
+    endResetModel();
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The main form: band selector with its two limit edits, the "Channel edit" button and the
+// table of 199 channels.
+
+#include "core/app/code_plug_document.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class ChannelTableModel;
+class ChannelTableView;
+class ChannelCellDelegate;
+
+class CProgramView : public QWidget {
+    Q_OBJECT
+public:
+    CProgramView(dpmr::CodePlugDocument &document, QWidget *parent);
+
+    // After New, Open and a completed Read: the document has reloaded its table.
+    void OnInitialUpdate();
+    // Ends a cell edit still open, then stores the table into the image.
+    void StoreChannelTable();
+    // Ends a cell edit still open (its focus-out rule runs) without storing.
+    void CommitOpenEdit();
+
+    ChannelTableView *table() const { return table_; }
+    QComboBox *bandSelector() const { return band_; }
+    QLineEdit *lowEdit() const { return low_; }
+    QLineEdit *highEdit() const { return high_; }
+    QPushButton *channelEditButton() const { return channelEdit_; }
+
+private:
+    void LayOut();
+    void ShowBandEdits();
+    void OnBandSelected(int index);
+    void OnBandEditFinished();
+
+    dpmr::CodePlugDocument &document_;
+    QLabel *rangeLabel_;
+    QComboBox *band_;
+    QLineEdit *low_;
+    QLabel *dash_;
+    QLineEdit *high_;
+    QPushButton *channelEdit_;
+    ChannelTableView *table_;
+    ChannelTableModel *model_;
+    ChannelCellDelegate *delegate_;
+};
