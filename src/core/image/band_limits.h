@@ -11,7 +11,7 @@ namespace dpmr {
 inline constexpr std::int64_t kUnitsPerMHz = 100000; // 10 Hz units
 
 struct BandLimits {
-    // 64 bits: a blank mirror (all 0xFF) decodes to about 1.65e11.
+    // A blank mirror (all 0xFF) decodes to 166666665, far above every band.
     std::int64_t low = 40000000;
     std::int64_t high = 47000000;
     friend bool operator==(const BandLimits &, const BandLimits &) = default;

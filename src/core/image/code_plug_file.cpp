@@ -1,6 +1,7 @@
 #include "core/image/code_plug_file.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <string>
@@ -90,9 +91,22 @@ FileResult LoadCodePlugFile(const std::string &path, Image &image) {
 }
 
 FileResult WriteFileAtomically(const std::string &path, const void *data, std::size_t size) {
+    // Through a symbolic link we write the file it names, as writing in place would, and
+    // leave the link alone. Messages keep naming the path the user chose.
+    std::string destination = path;
+    if (char *resolved = ::realpath(path.c_str(), nullptr)) {
+        destination = resolved;
+        std::free(resolved);
+    }
     struct stat target {};
-    if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode))
-        return Failure("Cannot save", path, EISDIR);
+    if (::stat(destination.c_str(), &target) == 0) {
+        if (S_ISDIR(target.st_mode))
+            return Failure("Cannot save", path, EISDIR);
+        // The rename below would replace a file we may not write; refuse as an in-place
+        // write would.
+        if (::faccessat(AT_FDCWD, destination.c_str(), W_OK, AT_EACCESS) != 0)
+            return Failure("Cannot save", path, errno);
+    }
 
     // A new name each time; O_EXCL refuses anything already there, and the kernel applies
     // the umask as it would to the file itself.
@@ -100,7 +114,7 @@ FileResult WriteFileAtomically(const std::string &path, const void *data, std::s
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = FolderOf(path) + "/.dpmr-save-" + std::to_string(::getpid()) + "-" +
+        temporary = FolderOf(destination) + "/.dpmr-save-" + std::to_string(::getpid()) + "-" +
                     std::to_string(counter++);
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
@@ -115,7 +129,8 @@ FileResult WriteFileAtomically(const std::string &path, const void *data, std::s
         return Failure("Cannot save", path, error);
     };
     // Keep the permissions of the file we replace.
-    if (::stat(path.c_str(), &target) == 0 && ::fchmod(file.get(), target.st_mode & 07777) != 0)
+    if (::stat(destination.c_str(), &target) == 0 &&
+        ::fchmod(file.get(), target.st_mode & 07777) != 0)
         return fail(errno);
     if (!WriteAll(file.get(), static_cast<const std::uint8_t *>(data), size))
         return fail(errno);
@@ -123,10 +138,11 @@ FileResult WriteFileAtomically(const std::string &path, const void *data, std::s
         return fail(errno);
     if (::close(file.release()) != 0)
         return fail(errno);
-    if (::rename(temporary.c_str(), path.c_str()) != 0)
+    if (::rename(temporary.c_str(), destination.c_str()) != 0)
         return fail(errno);
     // Make the rename itself durable.
-    FileDescriptor folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    FileDescriptor folder(
+        ::open(FolderOf(destination).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.get() >= 0)
         ::fsync(folder.get());
     return {true, {}};

@@ -18,7 +18,8 @@ struct FileResult {
 FileResult LoadCodePlugFile(const std::string &path, Image &image);
 
 // Writes a temporary file beside the target, flushes it to disk and renames it over the
-// target, so a failed save leaves the previous file whole.
+// target, so a failed save leaves the previous file whole. A symbolic link is followed to the
+// file it names, and an existing file we may not write is refused rather than replaced.
 FileResult SaveCodePlugFile(const std::string &path, const Image &image);
 
 // Any file written all at once by the same rule (the command-line tool uses it too).

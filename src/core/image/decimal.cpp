@@ -1,5 +1,6 @@
 #include "core/image/decimal.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -55,6 +56,25 @@ std::string ToString(Uint128 value) {
 
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// For a number text ([-]digits[.digits][e[+-]digits]) that is out of the double range: whether
+// it is too small rather than too large. The exponent sign alone does not tell: "0.000...1"
+// has no exponent and "0.0001e400" a positive one.
+bool IsBelowOne(const std::string &number) {
+    const auto e = number.find('e');
+    const std::string_view mantissa = std::string_view(number).substr(0, e);
+    long exponent = 0;
+    if (e != std::string::npos)
+        ParseLeadingInt(std::string_view(number).substr(e + 1), exponent);
+    const auto first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return true;
+    const auto point = std::min(mantissa.find('.'), mantissa.size());
+    // The power of ten of the first significant digit.
+    const long order =
+        first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
+    return order + exponent < 0;
+}
 
 } // namespace
 
@@ -121,9 +141,7 @@ double ParseNumber(std::string_view text) {
     auto parsed = std::from_chars(number.data(), number.data() + number.size(), value);
     if (parsed.ec == std::errc::result_out_of_range) {
         // strtod's answer: HUGE_VAL for too large, 0 for too small.
-        const auto e = number.find('e');
-        const bool tinyExponent = e != std::string::npos && number[e + 1] == '-';
-        value = tinyExponent ? 0.0 : std::numeric_limits<double>::infinity();
+        value = IsBelowOne(number) ? 0.0 : std::numeric_limits<double>::infinity();
         if (number[0] == '-')
             value = -value;
     }
