@@ -27,6 +27,9 @@ public:
     virtual void Purge() = 0;
     virtual void Close() = 0;
     virtual void SleepMs(int ms) = 0;
+    // Why the line stopped working (a cable pulled), for the message's detail; empty while it
+    // works.
+    virtual std::string LineFault() const { return {}; }
 };
 
 // Whoever watches the exchange (the progress dialog, the tool's progress line, a test).
@@ -57,6 +60,9 @@ inline constexpr const char *kMessageCommunicationError = "Communication error";
 struct LinkOutcome {
     bool completed = false; // the result flag: all 504 blocks and the trailer went through
     Image image; // Read: the base image with 0x0100-0x3FFF replaced (only when completed)
+    // The radio's band edges from its identification reply, 10 Hz units; 0 before it.
+    std::int64_t identifiedLow = 0;
+    std::int64_t identifiedHigh = 0;
 };
 
 // Write sends `image` (a snapshot); Read starts from `image` as the base whose bytes

@@ -1,0 +1,19 @@
+#pragma once
+// The commands of dpmr-tool. Each returns the exit code: 0 done, 1 failed (after one line on
+// stderr naming the port or file and the reason), 130 cancelled with Ctrl-C.
+
+#include "cli/tool_options.h"
+
+namespace dpmr::cli {
+
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitCancelled = 130;
+
+int RunReadCommand(const ToolOptions &options);
+int RunWriteCommand(const ToolOptions &options);
+int RunNewCommand(const ToolOptions &options);
+int RunInfoCommand(const ToolOptions &options);
+int RunPortsCommand();
+
+} // namespace dpmr::cli
