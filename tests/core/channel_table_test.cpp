@@ -198,6 +198,24 @@ TEST(StoreChannelTable, LoadStoreKeepsWhatTheTableDoesNotOwn) {
     }
 }
 
+TEST(StoreChannelTable, AnUnsetTransmitFrequencyStaysUnset) {
+    // A receive-only channel: its 0xFF transmit bytes must not show as 1651651.652500 MHz
+    // nor come back as a 0 MHz transmit frequency with a split of the whole receive one.
+    Image image = NewImage();
+    const std::size_t b = ChannelRecordOffset(9);
+    WriteFrequency(image, b, 43850000);
+    WriteFrequency(image, b + 12, 12500);
+    BandLimits limits;
+    ChannelTable table;
+    LoadChannelTable(image, limits, table);
+    EXPECT_EQ(table.Cell(9, kColTxFreq), "");
+
+    StoreChannelTable(table, image, limits);
+    EXPECT_EQ(Bytes(image, b + 4, 4), (std::vector<int>{0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(ReadFrequency(image, b + 12), 12500u);
+    EXPECT_TRUE(ChannelBit(image, kValidBitmap, 9));
+}
+
 TEST(StoreChannelTable, LimitsThatFitNoBandLastUntilTheStore) {
     Image image = NewImage();
     EncodeBandLimits(image, {10000000, 20000000});

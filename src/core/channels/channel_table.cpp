@@ -51,9 +51,12 @@ void LoadRow(const Image &image, int n, ChannelRow &row) {
     }
     const ChannelRecord r = ReadChannel(image, n);
     row[kColRxFreq] = FrequencyText(static_cast<std::int64_t>(*r.rxFreq));
-    // The transmit frequency is shown whatever its bytes hold, unset included.
+    // An unset transmit frequency (a receive-only channel from the channel editor or a radio)
+    // shows empty rather than as the number its 0xFF bytes would decode to.
     row[kColTxFreq] =
-        FrequencyText(static_cast<std::int64_t>(ReadFrequency(image, b + kChannelTxFreq)));
+        IsFrequencyShown(image, b + kChannelTxFreq)
+            ? FrequencyText(static_cast<std::int64_t>(ReadFrequency(image, b + kChannelTxFreq)))
+            : std::string();
     row[kColRxTone] = ToneCellText(r.rxTone);
     row[kColTxTone] = ToneCellText(r.txTone);
     // Power bits 01 and 10 name no choice; the cell stays empty and a store writes "Low".
@@ -73,12 +76,18 @@ void StoreRow(const ChannelRow &row, Image &image, int n) {
     }
     ChannelRecord r = ReadChannel(image, n);
     const std::int64_t rx = FrequencyFromText(row[kColRxFreq]);
-    const std::int64_t tx = FrequencyFromText(row[kColTxFreq]);
     r.rxFreq = static_cast<std::uint64_t>(rx);
-    r.txFreq = static_cast<std::uint64_t>(tx);
-    r.offsetDir = rx > tx ? 2 : rx < tx ? 1 : 0;
-    const std::int64_t offset = rx > tx ? rx - tx : tx - rx;
-    r.offsetFreq = offset > kMaxOffset ? kDefaultOffset : static_cast<std::uint64_t>(offset);
+    if (row[kColTxFreq].empty()) {
+        // No transmit frequency (a receive-only channel) stays unset, offset untouched;
+        // storing it as 0 would make a split of the whole receive frequency.
+        r.txFreq = std::nullopt;
+    } else {
+        const std::int64_t tx = FrequencyFromText(row[kColTxFreq]);
+        r.txFreq = static_cast<std::uint64_t>(tx);
+        r.offsetDir = rx > tx ? 2 : rx < tx ? 1 : 0;
+        const std::int64_t offset = rx > tx ? rx - tx : tx - rx;
+        r.offsetFreq = offset > kMaxOffset ? kDefaultOffset : static_cast<std::uint64_t>(offset);
+    }
     r.rxTone = ToneCodeFromText(row[kColRxTone]);
     r.txTone = ToneCodeFromText(row[kColTxTone]);
     r.txPower = row[kColPower] == Choice(kColPower, kPowerHigh) ? kHighPower : 0;

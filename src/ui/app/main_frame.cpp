@@ -3,6 +3,7 @@
 #include "ui/app/about_dlg.h"
 #include "ui/app/artwork.h"
 #include "ui/app/program_app.h"
+#include "ui/channels/channel_table_view.h"
 #include "ui/channels/program_view.h"
 #include "ui/widgets/message_box.h"
 
@@ -73,6 +74,7 @@ CMainFrame::CMainFrame(CProgramApp &app, dpmr::CodePlugDocument &document)
     setFixedSize(sizeHint());
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().topLeft());
+    view_->table()->setFocus(); // the keyboard starts in the channel table
 }
 
 CMainFrame::~CMainFrame() = default;

@@ -78,6 +78,7 @@ void ChannelCellDelegate::setEditorData(QWidget *editor, const QModelIndex &inde
     } else if (auto *combo = qobject_cast<QComboBox *>(editor)) {
         if (combo->isEditable()) {
             combo->setEditText(text);
+            combo->lineEdit()->selectAll(); // typing replaces the tone, as in the frequency
             return;
         }
         int selected = -1;
