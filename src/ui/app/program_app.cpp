@@ -1,9 +1,7 @@
 #include "ui/app/program_app.h"
 
 #include "ui/app/main_frame.h"
-#include "ui/channels/program_view.h"
-
-#include <QAction>
+#include "ui/link/link_commands.h"
 
 CProgramApp::CProgramApp(std::string executableFolder)
     : executableFolder_(std::move(executableFolder)) {}
@@ -36,7 +34,4 @@ void CProgramApp::ExitInstance() {
     settings_.Write("Setup", "LASTPATH", lastPath);
 }
 
-void CProgramApp::ConnectLinkCommands(CMainFrame &frame) {
-    for (const char *name : {"Read", "Write", "Port"})
-        frame.action(name)->setEnabled(false);
-}
+void CProgramApp::ConnectLinkCommands(CMainFrame &frame) { new LinkCommands(*this, frame); }
