@@ -26,8 +26,12 @@ class TimingObserver : public LinkObserver {
 public:
     void DisableStart() override { opened = Clock::now(); }
     int StepProgress() override {
+        const auto now = Clock::now();
         if (++position == 1)
-            firstBlock = Clock::now();
+            firstBlock = now;
+        else
+            gaps.push_back(std::chrono::duration<double>(now - last).count());
+        last = now;
         return position;
     }
     void SetPercentText(const std::string &) override {}
@@ -37,12 +41,14 @@ public:
     void RequestClose() override {}
 
     int position = 0;
-    Clock::time_point opened, firstBlock;
+    Clock::time_point opened, firstBlock, last;
+    std::vector<double> gaps; // seconds between acknowledged blocks
 };
 
 struct Timing {
     double total = 0;   // seconds, open to close
     double startup = 0; // open until the first block is acknowledged
+    double blockMedian = 0, blockMax = 0;
 };
 
 bool RunOnce(LinkDirection direction, const std::string &path, const Image &image, Timing &timing) {
@@ -54,6 +60,11 @@ bool RunOnce(LinkDirection direction, const std::string &path, const Image &imag
     const auto end = Clock::now();
     timing.total = std::chrono::duration<double>(end - start).count();
     timing.startup = std::chrono::duration<double>(observer.firstBlock - start).count();
+    std::sort(observer.gaps.begin(), observer.gaps.end());
+    if (!observer.gaps.empty()) {
+        timing.blockMedian = observer.gaps[observer.gaps.size() / 2];
+        timing.blockMax = observer.gaps.back();
+    }
     return outcome.completed;
 }
 
@@ -122,10 +133,15 @@ int main(int argc, char **argv) {
         if (!RunOnce(direction, sim.Path(), image, timing))
             return 1;
         const double bound = WireSeconds(read);
-        std::printf("  %-5s %7.3f s for %zu bytes, bound %7.3f s, ratio %.4f "
-                    "(start-up to first block %.1f ms)\n",
+        const double blockBound =
+            static_cast<double>(read ? kReadBlockWireBytes : kWriteBlockWireBytes) * kBitsPerByte /
+            kLineBaud;
+        std::printf("  %-5s %7.3f s for %zu bytes, bound %7.3f s, ratio %.4f\n"
+                    "        start-up to first block %.1f ms; a block: median %.3f ms, max "
+                    "%.3f ms, bound %.3f ms\n",
                     read ? "read" : "write", timing.total, ExchangeWireBytes(read), bound,
-                    timing.total / bound, timing.startup * 1e3);
+                    timing.total / bound, timing.startup * 1e3, timing.blockMedian * 1e3,
+                    timing.blockMax * 1e3, blockBound * 1e3);
     }
     return 0;
 }

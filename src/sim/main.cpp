@@ -14,6 +14,7 @@
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -118,6 +119,9 @@ int main(int argc, char **argv) {
     log(options.band + " MHz radio on " + terminal.SlavePath() +
         (options.paced ? ", 9600 baud pacing" : ""));
 
+    // Pacing wants its sleeps to end on time rather than up to 50 us late.
+    if (options.paced)
+        ::prctl(PR_SET_TIMERSLACK, 1UL);
     sim::RadioLine line(terminal.Master(), options.paced, &g_stop, waitMask);
     sim::VirtualRadio radio(
         options, memory, line, [&terminal] { terminal.HangUp(); }, log);

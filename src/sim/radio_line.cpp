@@ -10,6 +10,17 @@ namespace dpmr::sim {
 
 namespace {
 
+// A paced line is only as exact as its sleeps: the kernel wakes a sleeper up to some tens of
+// microseconds late, and 504 blocks of four turnarounds add that up. Sleep to just short of the
+// time, then spin.
+void SleepUntilExactly(RadioLine::Clock::time_point until) {
+    constexpr auto kSpin = std::chrono::microseconds(60);
+    if (until - RadioLine::Clock::now() > kSpin)
+        std::this_thread::sleep_until(until - kSpin);
+    while (RadioLine::Clock::now() < until) {
+    }
+}
+
 timespec ToTimespec(RadioLine::Clock::duration d) {
     const auto ns =
         std::chrono::duration_cast<std::chrono::nanoseconds>(std::max(d, d.zero())).count();
@@ -57,12 +68,15 @@ RadioLine::Got RadioLine::Next(std::uint8_t &byte, int timeoutMs) {
         return *stop_ ? Got::Stopped : Got::Timeout;
     const Arrival next = pending_.front();
     pending_.pop_front();
-    std::this_thread::sleep_until(next.at);
+    if (paced_)
+        SleepUntilExactly(next.at);
     byte = next.byte;
     return Got::Byte;
 }
 
 void RadioLine::Send(const std::uint8_t *data, std::size_t n) {
+    if (*stop_)
+        return;
     // The line schedule is fixed when the reply starts: a late wake-up from one sleep must
     // not push back every byte after it.
     if (paced_)
@@ -73,7 +87,7 @@ void RadioLine::Send(const std::uint8_t *data, std::size_t n) {
         if (paced_) {
             // The byte reaches the program once all ten bits of it have gone out.
             txFree_ += kByteTime;
-            std::this_thread::sleep_until(txFree_);
+            SleepUntilExactly(txFree_);
             chunk = 1;
         }
         const ssize_t count = ::write(fd_, data + sent, chunk);
@@ -90,8 +104,16 @@ void RadioLine::Send(const std::uint8_t *data, std::size_t n) {
     }
 }
 
-void RadioLine::Pause(int ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+bool RadioLine::Pause(int ms) {
+    const auto until = Clock::now() + std::chrono::milliseconds(ms);
+    while (!*stop_) {
+        const auto left = until - Clock::now();
+        if (left <= left.zero())
+            return true;
+        const timespec wait = ToTimespec(left);
+        ::ppoll(nullptr, 0, &wait, &waitMask_);
+    }
+    return false;
 }
 
 } // namespace dpmr::sim

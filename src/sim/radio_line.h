@@ -24,7 +24,8 @@ public:
     // within timeoutMs (negative: wait for ever).
     Got Next(std::uint8_t &byte, int timeoutMs);
     void Send(const std::uint8_t *data, std::size_t n);
-    void Pause(int ms);
+    // false when a stop signal cut it short.
+    bool Pause(int ms);
 
 private:
     struct Arrival {

@@ -10,7 +10,7 @@ const char *const kSimUsage =
     "reads and writes until stopped (Ctrl-C).\n"
     "  --band 136-174|350-390|400-470  band of the identification reply (400-470)\n"
     "  --load FILE         memory from a .dat file (default: a factory image of the band)\n"
-    "  --save FILE         write the memory to FILE after every \"ENDW\"\n"
+    "  --save FILE         write the memory to FILE after each write (at its \"ENDW\")\n"
     "  --link PATH         also make PATH a symbolic link to the terminal\n"
     "  --pace              send and receive at the speed of a 9600 baud 8N1 line\n"
     "  --wake-delay MS     answer the wake-up after MS milliseconds (3)\n"

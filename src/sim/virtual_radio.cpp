@@ -198,8 +198,8 @@ void VirtualRadio::ServeRead(std::size_t address) {
         length = kReplyHeaderSize + kShortReplyData;
     if (fault && fault->byteGapMs > 0) {
         for (std::size_t i = 0; i < length; ++i) {
-            if (i > 0)
-                line_.Pause(fault->byteGapMs);
+            if (i > 0 && !line_.Pause(fault->byteGapMs))
+                return;
             line_.Send(reply + i, 1);
         }
     } else {
@@ -227,8 +227,8 @@ void VirtualRadio::Acknowledge(int block) {
         line_.Send(&kAck, 1);
         return;
     }
-    if (fault->ackDelayMs > 0)
-        line_.Pause(fault->ackDelayMs);
+    if (fault->ackDelayMs > 0 && !line_.Pause(fault->ackDelayMs))
+        return;
     if (fault->noAck)
         return;
     std::uint8_t answer = kAck;
@@ -245,7 +245,8 @@ VirtualRadio::Session VirtualRadio::EndWith(std::uint8_t last) {
         Log("write: " + std::to_string(blocksWritten_) + " blocks, " + (wrote ? "ENDW" : "ENDR"));
     else
         Log("read: " + std::to_string(blocksRead_) + " blocks, " + (wrote ? "ENDW" : "ENDR"));
-    if (wrote && !options_.savePath.empty()) {
+    // Only a write changes the memory; a read cancelled with "ENDW" leaves the file alone.
+    if (wrote && blocksWritten_ > 0 && !options_.savePath.empty()) {
         if (const FileResult saved = SaveCodePlugFile(options_.savePath, memory_); !saved)
             Log(saved.message);
     }
