@@ -18,7 +18,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace dpmr::cli {
@@ -58,6 +58,12 @@ int Fail(const std::string &where, const std::string &what) {
     return kExitFailed;
 }
 
+// The file functions' messages name the file already.
+int FileFailure(const FileResult &result) {
+    std::fprintf(stderr, "dpmr-tool: %s\n", result.message.c_str());
+    return kExitFailed;
+}
+
 std::string PortLabel(const std::string &port) {
     const std::string device = ResolvePortName(port);
     return device.empty() || device == port ? port : port + " (" + device + ")";
@@ -65,6 +71,11 @@ std::string PortLabel(const std::string &port) {
 
 // Refuse early what could only fail after a whole exchange.
 bool CanCreateBeside(const std::string &file, std::string &reason) {
+    struct stat info {};
+    if (::stat(file.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        reason = "is a folder";
+        return false;
+    }
     const auto slash = file.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : file.substr(0, slash + 1);
     if (::access(folder.c_str(), W_OK | X_OK) != 0) {
@@ -132,14 +143,14 @@ int RunReadCommand(const ToolOptions &options) {
     if (!run.outcome.completed)
         return LinkFailure(options, run, "; " + options.file + " not written");
     if (const FileResult saved = SaveCodePlugFile(options.file, run.outcome.image); !saved)
-        return Fail(options.file, saved.message);
+        return FileFailure(saved));
     return 0;
 }
 
 int RunWriteCommand(const ToolOptions &options) {
     Image image;
     if (const FileResult loaded = LoadCodePlugFile(options.file, image); !loaded)
-        return Fail(options.file, loaded.message);
+        return FileFailure(loaded));
     const LinkRun written = RunLink(LinkDirection::Write, options, image, "Write data");
     if (!written.outcome.completed)
         return LinkFailure(options, written, "");
@@ -178,14 +189,14 @@ int RunNewCommand(const ToolOptions &options) {
     ReloadChannelView(image, limits, *table);
     StoreChannelTable(*table, image, limits);
     if (const FileResult saved = SaveCodePlugFile(options.file, image); !saved)
-        return Fail(options.file, saved.message);
+        return FileFailure(saved));
     return 0;
 }
 
 int RunInfoCommand(const ToolOptions &options) {
     Image image;
     if (const FileResult loaded = LoadCodePlugFile(options.file, image); !loaded)
-        return Fail(options.file, loaded.message);
+        return FileFailure(loaded));
     std::fputs(FormatSummary(options.file, Summarize(image)).c_str(), stdout);
     return 0;
 }

@@ -124,7 +124,8 @@ int main(int argc, char **argv) {
         ::prctl(PR_SET_TIMERSLACK, 1UL);
     sim::RadioLine line(terminal.Master(), options.paced, &g_stop, waitMask);
     sim::VirtualRadio radio(
-        options, memory, line, [&terminal] { terminal.HangUp(); }, log);
+        options, memory, line,
+        {[&terminal] { terminal.HangUp(); }, [&terminal] { terminal.ClearExclusive(); }}, log);
     radio.Serve();
 
     if (!options.linkPath.empty())

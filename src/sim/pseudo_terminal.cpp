@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -39,6 +40,11 @@ bool PseudoTerminal::Create(std::string &error) {
     ::tcsetattr(heldSlave_, TCSANOW, &line);
     ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
     return true;
+}
+
+void PseudoTerminal::ClearExclusive() {
+    if (heldSlave_ >= 0)
+        ::ioctl(heldSlave_, TIOCNXCL);
 }
 
 void PseudoTerminal::HangUp() {

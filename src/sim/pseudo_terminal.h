@@ -19,6 +19,9 @@ public:
     const std::string &SlavePath() const { return slavePath_; }
     // Pulls the cable: the program's side sees a hang-up.
     void HangUp();
+    // Lets others open the terminal again after a program that took it exclusively ended
+    // without giving it back (it was killed, say); our held side keeps that flag alive.
+    void ClearExclusive();
 
 private:
     int master_ = -1;

@@ -19,10 +19,9 @@ constexpr std::size_t kShortReplyData = 16;
 
 } // namespace
 
-VirtualRadio::VirtualRadio(const SimOptions &options, Image memory, RadioLine &line,
-                           std::function<void()> hangUp,
+VirtualRadio::VirtualRadio(const SimOptions &options, Image memory, RadioLine &line, Cable cable,
                            std::function<void(const std::string &)> log)
-    : options_(options), memory_(memory), line_(line), hangUp_(std::move(hangUp)),
+    : options_(options), memory_(memory), line_(line), cable_(std::move(cable)),
       log_(std::move(log)) {}
 
 void VirtualRadio::Log(const std::string &text) const {
@@ -47,6 +46,7 @@ VirtualRadio::End VirtualRadio::Serve() {
         case Session::Lost:
             Log("exchange abandoned after " + std::to_string(blocksRead_ + blocksWritten_) +
                 " blocks");
+            cable_.release();
             break;
         case Session::Stopped:
             return End::Stopped;
@@ -66,6 +66,7 @@ bool VirtualRadio::AwaitWakeUp() {
         if (got == RadioLine::Got::Timeout) {
             attempts_ = 0;
             matched = 0;
+            cable_.release();
             continue;
         }
         if (byte == kWakeUp[matched])
@@ -161,7 +162,7 @@ VirtualRadio::Session VirtualRadio::Exchange() {
                 break; // not a frame of ours
             if (const BlockFault *fault = FaultOf(address); fault && fault->hangUp) {
                 Log("hanging up at block " + std::to_string(BlockNumber(address)));
-                hangUp_();
+                cable_.hangUp();
                 return Session::HungUp;
             }
             if (byte == kReadCommand)

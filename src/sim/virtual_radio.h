@@ -18,9 +18,15 @@ class VirtualRadio {
 public:
     enum class End { Stopped, HungUp, Once };
 
-    // `hangUp` pulls the cable; `log` gets one line per exchange (may be empty).
-    VirtualRadio(const SimOptions &options, Image memory, RadioLine &line,
-                 std::function<void()> hangUp, std::function<void(const std::string &)> log);
+    // What the radio can do to its end of the cable besides talking.
+    struct Cable {
+        std::function<void()> hangUp;  // pull it
+        std::function<void()> release; // the line went quiet: let the port be opened again
+    };
+
+    // `log` gets one line per exchange (may be empty).
+    VirtualRadio(const SimOptions &options, Image memory, RadioLine &line, Cable cable,
+                 std::function<void(const std::string &)> log);
 
     End Serve();
     const Image &Memory() const { return memory_; }
@@ -43,7 +49,7 @@ private:
     const SimOptions &options_;
     Image memory_;
     RadioLine &line_;
-    std::function<void()> hangUp_;
+    Cable cable_;
     std::function<void(const std::string &)> log_;
     std::mt19937 random_{20240601};
     int attempts_ = 0;   // wake-up sequences seen since the line was last quiet

@@ -4,8 +4,8 @@
 #include "core/app/code_plug_document.h"
 #include "core/channels/channel_record.h"
 #include "core/image/bcd.h"
-#include "ui/channels/program_view.h"
 #include "ui/channels/channel_table_view.h"
+#include "ui/channels/program_view.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -33,7 +33,12 @@ class ProgramAppTest : public QObject {
         return app;
     }
     static QString Cell(CProgramApp &app, int channel, int column) {
-        return app.mainFrame()->view()->table()->model()->index(channel - 1, column).data()
+        return app.mainFrame()
+            ->view()
+            ->table()
+            ->model()
+            ->index(channel - 1, column)
+            .data()
             .toString();
     }
 
@@ -71,7 +76,8 @@ private slots:
         QCOMPARE(file.size(), 16384);
         auto at = [&](int offset) { return static_cast<unsigned char>(file[offset]); };
         QCOMPARE(file.left(4), QByteArray::fromHex("01000000"));
-        const QByteArray emptyRecord = QByteArray::fromHex("ffffffffffffffffffffffff00000600c10041ffffffffff");
+        const QByteArray emptyRecord =
+            QByteArray::fromHex("ffffffffffffffffffffffff00000600c10041ffffffffff");
         for (int n = 1; n <= kChannelCount; ++n)
             QCOMPARE(file.mid(0x0100 + 24 * (n - 1), 24), emptyRecord);
         QCOMPARE(file.mid(0x13A8, 8), QByteArray::fromHex("ffffffff00000040"));
@@ -145,8 +151,9 @@ private slots:
     }
 
     void settingsAreReadAtStartAndWrittenAtExit() {
-        WriteWholeFile(Path("Program.ini"),
-                       "[Setup]\r\nCOM=\\\\.\\COM12\r\nLASTPATH=C:\\radios\\\r\n[Other]\r\nA=1\r\n");
+        WriteWholeFile(
+            Path("Program.ini"),
+            "[Setup]\r\nCOM=\\\\.\\COM12\r\nLASTPATH=C:\\radios\\\r\n[Other]\r\nA=1\r\n");
         {
             auto app = Start();
             QCOMPARE(app->portName, std::string("\\\\.\\COM12"));

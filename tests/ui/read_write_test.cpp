@@ -85,8 +85,12 @@ class ReadWriteTest : public QObject {
     }
     void StartRadio(std::vector<std::string> extra = {}) {
         QVERIFY(SaveCodePlugFile(Path("radio-in.dat").toStdString(), RadioMemory()).ok);
-        std::vector<std::string> args{"--quiet", "--band", "136-174", "--load",
-                                      Path("radio-in.dat").toStdString(), "--save",
+        std::vector<std::string> args{"--quiet",
+                                      "--band",
+                                      "136-174",
+                                      "--load",
+                                      Path("radio-in.dat").toStdString(),
+                                      "--save",
                                       Path("radio-out.dat").toStdString()};
         args.insert(args.end(), extra.begin(), extra.end());
         std::string error;

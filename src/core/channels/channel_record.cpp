@@ -56,7 +56,9 @@ std::size_t ChannelAliasOffset(int n) {
     return kChannelAliases + kAliasSlotSize * static_cast<std::size_t>(n - 1);
 }
 
-bool HasDigitalExt(int n) { return (n >= 1 && n <= kDigitalExtChannels) || n == kVfoChannel; }
+bool HasDigitalExt(int n) {
+    return (n >= 1 && n <= kDigitalExtChannels) || n == kVfoChannel;
+}
 
 std::size_t ChannelDigitalExtOffset(int n) {
     if (!HasDigitalExt(n))

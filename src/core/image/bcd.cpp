@@ -7,7 +7,9 @@ std::uint8_t EncodeBcdByte(std::uint64_t value) {
     return static_cast<std::uint8_t>(((v / 10) << 4) | (v % 10));
 }
 
-unsigned DecodeBcdByte(std::uint8_t byte) { return 10u * (byte >> 4) + (byte & 0x0F); }
+unsigned DecodeBcdByte(std::uint8_t byte) {
+    return 10u * (byte >> 4) + (byte & 0x0F);
+}
 
 void EncodeBcd(std::uint8_t *out, std::uint64_t value, int n) {
     for (int i = 0; i < n; ++i) {

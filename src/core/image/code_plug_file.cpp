@@ -1,5 +1,6 @@
 #include "core/image/code_plug_file.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -7,7 +8,6 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <atomic>
 #include <utility>
 #include <vector>
 

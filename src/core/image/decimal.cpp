@@ -21,8 +21,8 @@ struct Decimal {
 // Round to 15 significant digits through the shortest exact scientific form.
 Decimal ToDecimal15(double value) {
     char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                std::chars_format::scientific, 14);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
     Decimal d;
     const char *p = buffer;
     if (*p == '-') {
@@ -54,8 +54,12 @@ std::string ToString(Uint128 value) {
     return text;
 }
 
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // For a number text ([-]digits[.digits][e[+-]digits]) that is out of the double range: whether
 // it is too small rather than too large. The exponent sign alone does not tell: "0.000...1"

@@ -10,8 +10,12 @@ namespace {
 
 constexpr unsigned kUsedBit = 7;
 
-std::size_t ContactRecord(int k) { return kContactRecords + kContactRecordSize * (k - 1); }
-std::size_t MessageRecord(int m) { return kMessageRecords + kMessageRecordSize * (m - 1); }
+std::size_t ContactRecord(int k) {
+    return kContactRecords + kContactRecordSize * (k - 1);
+}
+std::size_t MessageRecord(int m) {
+    return kMessageRecords + kMessageRecordSize * (m - 1);
+}
 
 // An unset VFO frequency (top byte 0xFF or 0x00) counts as the lower band limit.
 std::int64_t VfoFrequencyOrLow(const Image &image, std::size_t offset, const BandLimits &band) {

@@ -34,7 +34,9 @@ char DtmfCharFromCode(std::uint8_t code) {
     return "0123456789ABCD"[code];
 }
 
-std::uint8_t ContactCodeFromChar(char c) { return c == '*' ? 0xA : HexDigit(c); }
+std::uint8_t ContactCodeFromChar(char c) {
+    return c == '*' ? 0xA : HexDigit(c);
+}
 
 char ContactCharFromCode(std::uint8_t code) {
     if (code == 0xA)

@@ -40,7 +40,9 @@ std::vector<std::string> MakeToneList() {
     return list;
 }
 
-bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
+bool Contains(std::string_view text, char c) {
+    return text.find(c) != std::string_view::npos;
+}
 
 // sscanf(text, "<prefix>%d<anything>"): the literal prefix must match, then an integer.
 // Running out of text before the conversion counts as a match with n left at 0, as sscanf's

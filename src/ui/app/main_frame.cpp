@@ -79,7 +79,9 @@ CMainFrame::CMainFrame(CProgramApp &app, dpmr::CodePlugDocument &document)
 
 CMainFrame::~CMainFrame() = default;
 
-QAction *CMainFrame::action(const QString &name) const { return findChild<QAction *>(name); }
+QAction *CMainFrame::action(const QString &name) const {
+    return findChild<QAction *>(name);
+}
 
 QAction *CMainFrame::AddAction(const QString &name, const QString &text, const QString &prompt) {
     auto *action = new QAction(text, this);

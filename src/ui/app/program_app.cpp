@@ -34,4 +34,6 @@ void CProgramApp::ExitInstance() {
     settings_.Write("Setup", "LASTPATH", lastPath);
 }
 
-void CProgramApp::ConnectLinkCommands(CMainFrame &frame) { new LinkCommands(*this, frame); }
+void CProgramApp::ConnectLinkCommands(CMainFrame &frame) {
+    new LinkCommands(*this, frame);
+}

@@ -22,8 +22,7 @@ QString EditorText(QWidget *editor) {
     if (auto *line = qobject_cast<QLineEdit *>(editor))
         return line->text();
     if (auto *combo = qobject_cast<QComboBox *>(editor))
-        return combo->isEditable() || combo->currentIndex() >= 0 ? combo->currentText()
-                                                                  : QString();
+        return combo->isEditable() || combo->currentIndex() >= 0 ? combo->currentText() : QString();
     return {};
 }
 
@@ -40,8 +39,8 @@ QWidget *ChannelCellDelegate::createEditor(QWidget *parent, const QStyleOptionVi
         auto *line = new QLineEdit(parent);
         line->setMaxLength(kFrequencyEditorMaxLength);
         line->setAlignment(Qt::AlignCenter);
-        CharacterFilter::Install(line, QString::fromLatin1(kFrequencyCharacters.data(),
-                                                           kFrequencyCharacters.size()));
+        CharacterFilter::Install(
+            line, QString::fromLatin1(kFrequencyCharacters.data(), kFrequencyCharacters.size()));
         editor = line;
         break;
     }

@@ -55,8 +55,7 @@ bool ChannelTableModel::setData(const QModelIndex &index, const QVariant &value,
     const std::string text = value.toString().toStdString();
     switch (ChannelColumns()[column].editor) {
     case CellEditor::Frequency:
-        EndFrequencyEdit(document_.table, document_.image, document_.limits, channel, column,
-                         text);
+        EndFrequencyEdit(document_.table, document_.image, document_.limits, channel, column, text);
         break;
     case CellEditor::Tone:
         EndToneEdit(document_.table, channel, column, text);

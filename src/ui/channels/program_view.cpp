@@ -73,8 +73,8 @@ void CProgramView::LayOut() {
     int columnsWidth = 0;
     for (int column = 1; column < kChannelColumns; ++column) {
         int width = ChannelColumns()[column].widthTwips / kTwipsPerPixel;
-        width = std::max(width, metrics.horizontalAdvance(ChannelColumns()[column].header) +
-                                    kCellPadding);
+        width = std::max(width,
+                         metrics.horizontalAdvance(ChannelColumns()[column].header) + kCellPadding);
         for (const std::string &choice : ColumnChoices(column))
             width = std::max(width, metrics.horizontalAdvance(QString::fromStdString(choice)) +
                                         kCellPadding);
@@ -92,8 +92,9 @@ void CProgramView::LayOut() {
     const int scrollBar = table_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int frame = 2 * table_->frameWidth();
     const int tableWidth = columnsWidth + numberWidth + scrollBar + frame;
-    const int tableHeight = std::max(du.Y(179), table_->horizontalHeader()->height() +
-                                                     16 * table_->verticalHeader()->defaultSectionSize() + frame);
+    const int tableHeight =
+        std::max(du.Y(179), table_->horizontalHeader()->height() +
+                                16 * table_->verticalHeader()->defaultSectionSize() + frame);
     const int left = du.X(16);
     table_->setGeometry(left, du.Y(39), tableWidth, tableHeight);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -116,8 +117,7 @@ void CProgramView::LayOut() {
     high_->setGeometry(x, top, editWidth, rowHeight);
     const int buttonWidth =
         std::max(du.X(50), metrics.horizontalAdvance(channelEdit_->text()) + 2 * du.X(6));
-    channelEdit_->setGeometry(left + tableWidth - buttonWidth, top, buttonWidth,
-                              rowHeight);
+    channelEdit_->setGeometry(left + tableWidth - buttonWidth, top, buttonWidth, rowHeight);
 
     setFixedSize(left + tableWidth + left, du.Y(39) + tableHeight + du.Y(15));
 }

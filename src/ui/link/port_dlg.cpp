@@ -13,8 +13,7 @@
 
 using namespace dpmr;
 
-CPortDlg::CPortDlg(std::string &portName, QWidget *parent)
-    : QDialog(parent), portName_(portName) {
+CPortDlg::CPortDlg(std::string &portName, QWidget *parent) : QDialog(parent), portName_(portName) {
     setWindowTitle("Port");
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 

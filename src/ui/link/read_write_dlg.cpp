@@ -53,8 +53,8 @@ private:
 };
 
 CReadWriteDlg::CReadWriteDlg(const QString &title, dpmr::LinkDirection direction,
-                             std::string portName, const dpmr::Image &image,
-                             dpmr::LinkFlags &flags, QWidget *parent)
+                             std::string portName, const dpmr::Image &image, dpmr::LinkFlags &flags,
+                             QWidget *parent)
     : QDialog(parent), direction_(direction), portName_(std::move(portName)), image_(image),
       flags_(flags) {
     setWindowTitle(title);

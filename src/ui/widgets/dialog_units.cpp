@@ -10,8 +10,12 @@ DialogUnits::DialogUnits(const QFont &font) {
     baseY_ = metrics.height();
 }
 
-int DialogUnits::X(int units) const { return static_cast<int>(std::lround(units * baseX_ / 4)); }
-int DialogUnits::Y(int units) const { return static_cast<int>(std::lround(units * baseY_ / 8)); }
+int DialogUnits::X(int units) const {
+    return static_cast<int>(std::lround(units * baseX_ / 4));
+}
+int DialogUnits::Y(int units) const {
+    return static_cast<int>(std::lround(units * baseY_ / 8));
+}
 
 QRect DialogUnits::Rect(int x, int y, int width, int height) const {
     return QRect(X(x), Y(y), X(width), Y(height));
