@@ -143,6 +143,16 @@ private slots:
         QCOMPARE(app_->link.busy.load(), 0);
     }
 
+    void escapeBeforeStartClosesWithoutAnExchange() {
+        Image image;
+        CReadWriteDlg dialog("Write data", LinkDirection::Write, "/nonexistent", image,
+                             app_->link, nullptr);
+        dialog.open();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.resultFlag(), 0);
+    }
+
     void aWriteLeavesTheTableInTheRadio() {
         StartRadio();
         app_->document().table.Cell(9, kColRxFreq) = "438.500000";
