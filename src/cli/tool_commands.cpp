@@ -143,14 +143,14 @@ int RunReadCommand(const ToolOptions &options) {
     if (!run.outcome.completed)
         return LinkFailure(options, run, "; " + options.file + " not written");
     if (const FileResult saved = SaveCodePlugFile(options.file, run.outcome.image); !saved)
-        return FileFailure(saved));
+        return FileFailure(saved);
     return 0;
 }
 
 int RunWriteCommand(const ToolOptions &options) {
     Image image;
     if (const FileResult loaded = LoadCodePlugFile(options.file, image); !loaded)
-        return FileFailure(loaded));
+        return FileFailure(loaded);
     const LinkRun written = RunLink(LinkDirection::Write, options, image, "Write data");
     if (!written.outcome.completed)
         return LinkFailure(options, written, "");
@@ -189,14 +189,14 @@ int RunNewCommand(const ToolOptions &options) {
     ReloadChannelView(image, limits, *table);
     StoreChannelTable(*table, image, limits);
     if (const FileResult saved = SaveCodePlugFile(options.file, image); !saved)
-        return FileFailure(saved));
+        return FileFailure(saved);
     return 0;
 }
 
 int RunInfoCommand(const ToolOptions &options) {
     Image image;
     if (const FileResult loaded = LoadCodePlugFile(options.file, image); !loaded)
-        return FileFailure(loaded));
+        return FileFailure(loaded);
     std::fputs(FormatSummary(options.file, Summarize(image)).c_str(), stdout);
     return 0;
 }
