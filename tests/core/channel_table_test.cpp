@@ -214,6 +214,21 @@ TEST(StoreChannelTable, AnUnsetTransmitFrequencyStaysUnset) {
     EXPECT_EQ(Bytes(image, b + 4, 4), (std::vector<int>{0xFF, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(ReadFrequency(image, b + 12), 12500u);
     EXPECT_TRUE(ChannelBit(image, kValidBitmap, 9));
+
+    // A transmit frequency of 0 is a value, not "unset": it shows and stays.
+    WriteFrequency(image, b + 4, 0);
+    LoadChannelTable(image, limits, table);
+    EXPECT_EQ(table.Cell(9, kColTxFreq), "0.000000");
+    StoreChannelTable(table, image, limits);
+    EXPECT_EQ(Bytes(image, b + 4, 4), (std::vector<int>{0x00, 0x00, 0x00, 0x00}));
+}
+
+TEST(CellEdits, AChoiceEditStartsOnTheFirstChoiceThatBeginsWithTheCell) {
+    EXPECT_EQ(InitialChoiceIndex(kColChannelType, "Mixed(Analog)"), 3);
+    EXPECT_EQ(InitialChoiceIndex(kColChannelType, "Mixed("), 2);
+    EXPECT_EQ(InitialChoiceIndex(kColPower, "High"), 1);
+    EXPECT_EQ(InitialChoiceIndex(kColPower, ""), 0);
+    EXPECT_EQ(InitialChoiceIndex(kColScan, "Maybe"), -1);
 }
 
 TEST(StoreChannelTable, LimitsThatFitNoBandLastUntilTheStore) {

@@ -195,6 +195,29 @@ private slots:
         table()->setFocus();
     }
 
+    void escapeAndTabEndTheEditWithoutLosingIt() {
+        QWidget *editor = OpenEditor(6, kColRxFreq);
+        QVERIFY(editor);
+        QTest::keyClicks(editor, "438.5");
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QTRY_VERIFY(!table()->IsEditing());
+        QCOMPARE(Cell(6, kColRxFreq), QString("438.500000"));
+
+        // Tab on a new row must not open the transmit editor of a still empty row.
+        editor = OpenEditor(7, kColRxFreq);
+        QVERIFY(editor);
+        QTest::keyClick(editor, Qt::Key_Tab);
+        QTRY_VERIFY(!table()->IsEditing());
+        QVERIFY(Cell(7, kColRxFreq).isEmpty());
+    }
+
+    void keypadEnterStartsAnEdit() {
+        GoTo(8, kColRxFreq);
+        QTest::keyClick(table(), Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(table()->IsEditing());
+        table()->CommitOpenEditor();
+    }
+
     void rightAndLeftWrapAtTheRowEnds() {
         GoTo(5, kColSpare);
         QTest::keyClick(table(), Qt::Key_Right);

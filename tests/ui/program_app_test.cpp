@@ -91,6 +91,20 @@ private slots:
         QCOMPARE(at(0x3FBB), 0x00);
     }
 
+    void saveTakesTheTextOfACellEditorStillOpen() {
+        auto app = Start();
+        ChannelTableView *table = app->mainFrame()->view()->table();
+        table->setCurrentIndex(table->model()->index(0, kColRxFreq));
+        QTest::keyClick(table, Qt::Key_Return);
+        QVERIFY(table->IsEditing());
+        QWidget *editor = table->indexWidget(table->currentIndex());
+        QVERIFY(editor);
+        QTest::keyClicks(editor, "438.5");
+        QVERIFY(app->mainFrame()->SaveDocument(Path("open-edit.dat")));
+        const QByteArray file = ReadWholeFile(Path("open-edit.dat"));
+        QCOMPARE(file.mid(0x100, 4), QByteArray::fromHex("00008543"));
+    }
+
     void aShortFileIsRefusedAndTheTableKeepsItsData() {
         auto app = Start();
         WriteWholeFile(Path("short.dat"), QByteArray(100, '\x11'));

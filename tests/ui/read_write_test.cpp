@@ -145,8 +145,8 @@ private slots:
 
     void escapeBeforeStartClosesWithoutAnExchange() {
         Image image;
-        CReadWriteDlg dialog("Write data", LinkDirection::Write, "/nonexistent", image,
-                             app_->link, nullptr);
+        CReadWriteDlg dialog("Write data", LinkDirection::Write, "/nonexistent", image, app_->link,
+                             nullptr);
         dialog.open();
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());

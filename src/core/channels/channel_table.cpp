@@ -54,7 +54,7 @@ void LoadRow(const Image &image, int n, ChannelRow &row) {
     // An unset transmit frequency (a receive-only channel from the channel editor or a radio)
     // shows empty rather than as the number its 0xFF bytes would decode to.
     row[kColTxFreq] =
-        IsFrequencyShown(image, b + kChannelTxFreq)
+        IsFrequencyPresent(image, b + kChannelTxFreq)
             ? FrequencyText(static_cast<std::int64_t>(ReadFrequency(image, b + kChannelTxFreq)))
             : std::string();
     row[kColRxTone] = ToneCellText(r.rxTone);
@@ -154,6 +154,14 @@ void ReloadChannelView(Image &image, BandLimits &limits, ChannelTable &table) {
     LoadChannelTable(image, limits, table);
     RepairContactNames(image);
     CheckContactAndGroupReferences(image);
+}
+
+int InitialChoiceIndex(int column, std::string_view cellText) {
+    const std::vector<std::string> &choices = ColumnChoices(column);
+    for (std::size_t i = 0; i < choices.size(); ++i)
+        if (std::string_view(choices[i]).substr(0, cellText.size()) == cellText)
+            return static_cast<int>(i);
+    return -1;
 }
 
 int EditColumnFor(const ChannelTable &table, int channel, int column) {

@@ -39,6 +39,9 @@ struct ColumnInfo {
 const std::array<ColumnInfo, kChannelColumns> &ChannelColumns();
 // "Low"/"High", "Add"/"Del", "Wide"/"Narrow", the four channel types; empty for others.
 const std::vector<std::string> &ColumnChoices(int column);
+// The choice the drop-down shows when a choice edit starts: the first one that begins with
+// the cell's text, -1 when none does.
+int InitialChoiceIndex(int column, std::string_view cellText);
 
 // "136-174MHz", "350-390MHz", "400-470MHz".
 const std::vector<std::string> &BandChoices();

@@ -180,6 +180,8 @@ void CMainFrame::CreateStatusBar() {
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance("SCRL") + 12);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
+        // Qt cannot read the lock keys' state here, so the indicators stay greyed.
+        label->setEnabled(false);
         bar->addPermanentWidget(label);
     }
     QAction *toggle = action("StatusBar");

@@ -80,11 +80,7 @@ void ChannelCellDelegate::setEditorData(QWidget *editor, const QModelIndex &inde
             combo->lineEdit()->selectAll(); // typing replaces the tone, as in the frequency
             return;
         }
-        int selected = -1;
-        for (int i = 0; i < combo->count() && selected < 0; ++i)
-            if (combo->itemText(i).startsWith(text))
-                selected = i;
-        combo->setCurrentIndex(selected);
+        combo->setCurrentIndex(InitialChoiceIndex(index.column(), text.toStdString()));
     }
 }
 
@@ -103,6 +99,13 @@ bool ChannelCellDelegate::eventFilter(QObject *object, QEvent *event) {
     if (editor && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         const CellEditor kind = KindOf(editor);
+        // Esc and Tab end the edit as leaving the cell does: nothing typed is thrown away,
+        // and no editor opens on its own in the next cell (a new row starts in column 1).
+        if (key == Qt::Key_Escape || key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            emit commitData(editor);
+            emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+            return true;
+        }
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
             (kind == CellEditor::Frequency || kind == CellEditor::Choice)) {
             const bool empty = EditorText(editor).isEmpty();

@@ -23,6 +23,7 @@ public:
     void Reload();
 
     static int Channel(const QModelIndex &index) { return index.row() + 1; }
+    const dpmr::ChannelTable &table() const { return document_.table; }
 
 private:
     dpmr::CodePlugDocument &document_;

@@ -1,18 +1,11 @@
 #include "ui/channels/channel_table_view.h"
 
 #include "core/channels/channel_table.h"
+#include "ui/channels/channel_table_model.h"
 
 #include <QKeyEvent>
 
 using namespace dpmr;
-
-namespace {
-
-bool IsRowEmpty(const QModelIndex &index) {
-    return index.siblingAtColumn(kColRxFreq).data().toString().isEmpty();
-}
-
-} // namespace
 
 ChannelTableView::ChannelTableView(QWidget *parent) : QTableView(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers); // edits start as below only
@@ -23,7 +16,10 @@ ChannelTableView::ChannelTableView(QWidget *parent) : QTableView(parent) {
 void ChannelTableView::StartCellEdit(const QModelIndex &index) {
     if (!index.isValid())
         return;
-    QModelIndex target = IsRowEmpty(index) ? index.siblingAtColumn(kColRxFreq) : index;
+    auto *channels = qobject_cast<ChannelTableModel *>(model());
+    const int column =
+        EditColumnFor(channels->table(), ChannelTableModel::Channel(index), index.column());
+    const QModelIndex target = index.siblingAtColumn(column);
     setCurrentIndex(target);
     if (ChannelColumns()[target.column()].editor != CellEditor::None)
         edit(target);
@@ -50,7 +46,7 @@ void ChannelTableView::CommitOpenEditor() {
 void ChannelTableView::keyPressEvent(QKeyEvent *event) {
     const QModelIndex current = currentIndex();
     if (current.isValid() && state() != QAbstractItemView::EditingState &&
-        event->modifiers() == Qt::NoModifier) {
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         const int row = current.row();
         const int last = model()->rowCount() - 1;
         switch (event->key()) {
