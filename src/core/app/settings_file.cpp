@@ -107,7 +107,9 @@ bool SettingsFile::Write(std::string_view section, std::string_view key, std::st
     }
     if (!written) {
         if (!found) {
-            lines.push_back("[" + std::string(section) + "]");
+            std::string header = "[";
+            header.append(section).append("]");
+            lines.push_back(header);
             lines.push_back(entry);
         } else {
             lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(sectionEnd), entry);

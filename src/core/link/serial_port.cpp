@@ -97,6 +97,10 @@ bool SerialPort::Open(const std::string &portName, std::string &reason) {
     Close();
     lineFault_.clear();
     const std::string device = ResolvePortName(portName);
+    if (portName.empty()) {
+        reason = "no port is chosen yet: pick one in Setting > Port";
+        return false;
+    }
     if (device.empty()) {
         reason = "no serial device is present for " + portName +
                  ": plug the cable in and check ls /dev/ttyUSB*";
