@@ -136,9 +136,14 @@ int RunReadCommand(const ToolOptions &options) {
         return Fail(options.file, reason);
     // Bytes 0x0000-0x00FF never come from the radio: keep those of the file read into, or
     // take a new code plug's.
+    // A file that exists but is no code plug is refused rather than replaced.
     Image base;
-    if (!LoadCodePlugFile(options.file, base))
+    struct stat info {};
+    if (::stat(options.file.c_str(), &info) != 0 && errno == ENOENT) {
         WriteFactoryDefaults(base, BandLimits{});
+    } else if (const FileResult loaded = LoadCodePlugFile(options.file, base); !loaded) {
+        return FileFailure(loaded);
+    }
     const LinkRun run = RunLink(LinkDirection::Read, options, base, "Read data");
     if (!run.outcome.completed)
         return LinkFailure(options, run, "; " + options.file + " not written");

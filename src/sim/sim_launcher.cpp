@@ -92,11 +92,14 @@ bool SimProcess::WaitForExit(int ms, int &status) {
 int SimProcess::Stop() {
     if (pid_ <= 0)
         return -1;
-    ::kill(pid_, SIGTERM);
+    const pid_t pid = pid_;
+    ::kill(pid, SIGTERM);
     int status = 0;
-    if (!WaitForExit(20000, status)) {
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, &status, 0);
+    // WaitForExit forgets the pid when the child is gone; never signal anything but our own
+    // child (kill(-1, ...) would reach every process we own).
+    if (!WaitForExit(20000, status) && pid_ > 0) {
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, &status, 0);
         pid_ = -1;
     }
     return status;

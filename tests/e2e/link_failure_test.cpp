@@ -248,9 +248,9 @@ TEST_P(LateReplies, CountOnlyWithinTheTimeOuts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Replies, LateReplies,
-                         ::testing::Values(LateReply{"ack-delay:2:90", true},
-                                           LateReply{"ack-delay:2:250", false},
-                                           LateReply{"byte-gap:2:15", true},
+                         ::testing::Values(LateReply{"ack-delay:2:40", true},
+                                           LateReply{"ack-delay:2:300", false},
+                                           LateReply{"byte-gap:2:5", true},
                                            LateReply{"byte-gap:2:120", false}),
                          [](const auto &info) { return NameOf(info.param.fault); });
 

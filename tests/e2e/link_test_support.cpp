@@ -114,6 +114,9 @@ int RecordingObserver::StepProgress() {
 bool LinkRig::Start(const std::vector<std::string> &simArgs, std::string &error) {
     std::vector<std::string> args = simArgs;
     args.push_back("--quiet");
+    // Answer the wake-up well after the engine's purge that follows its last byte, even on a
+    // loaded machine; still far inside the 150 ms time-out.
+    args.insert(args.end(), {"--wake-delay", "30"});
     return radio.Start(DPMR_SIM_PATH, args, error);
 }
 
@@ -190,8 +193,13 @@ ToolProcess::~ToolProcess() {
 
 bool ToolProcess::Start(const std::vector<std::string> &args) {
     int out[2], err[2];
-    if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0)
+    if (::pipe2(out, O_CLOEXEC) != 0)
         return false;
+    if (::pipe2(err, O_CLOEXEC) != 0) {
+        ::close(out[0]);
+        ::close(out[1]);
+        return false;
+    }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);

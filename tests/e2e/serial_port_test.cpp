@@ -99,7 +99,7 @@ TEST_F(SerialPortOnPty, BytesTricklingInWithinTheIntervalAreAllRead) {
     std::thread sender([this] {
         for (std::uint8_t i = 0; i < 8; ++i) {
             far.Send({i});
-            std::this_thread::sleep_for(std::chrono::milliseconds(15));
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
     });
     std::uint8_t data[8];

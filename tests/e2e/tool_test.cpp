@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
@@ -28,7 +30,8 @@ class Tool : public ::testing::Test {
 protected:
     void StartRadio(std::vector<std::string> args) {
         SaveImage(dir.File("radio.dat"), radioMemory);
-        args.insert(args.end(), {"--load", dir.File("radio.dat"), "--save", dir.File("saved.dat")});
+        args.insert(args.end(), {"--load", dir.File("radio.dat"), "--save", dir.File("saved.dat"),
+                                 "--wake-delay", "30"});
         std::string error;
         ASSERT_TRUE(radio.Start(DPMR_SIM_PATH, args, error)) << error;
     }
@@ -86,6 +89,19 @@ TEST_F(Tool, FailedReadLeavesTheFileAsItWas) {
     run = RunTool({"read", "--port", radio.Path(), dir.File("new.dat")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"plug.dat", "radio.dat"}));
+}
+
+TEST_F(Tool, ReadRefusesToReplaceAFileThatIsNoCodePlug) {
+    StartRadio({"--quiet"});
+    const std::string notes = dir.File("notes.txt");
+    { std::ofstream(notes) << "not a code plug"; }
+    const ToolRun run = RunTool({"read", "--port", radio.Path(), notes});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Has(run.err, notes) && Has(run.err, "16384")) << run.err;
+    std::ifstream in(notes);
+    std::string text;
+    std::getline(in, text);
+    EXPECT_EQ(text, "not a code plug");
 }
 
 TEST_F(Tool, VerifyNamesTheFirstBlockThatDiffers) {

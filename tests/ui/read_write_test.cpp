@@ -86,6 +86,8 @@ class ReadWriteTest : public QObject {
     void StartRadio(std::vector<std::string> extra = {}) {
         QVERIFY(SaveCodePlugFile(Path("radio-in.dat").toStdString(), RadioMemory()).ok);
         std::vector<std::string> args{"--quiet",
+                                      "--wake-delay",
+                                      "30",
                                       "--band",
                                       "136-174",
                                       "--load",

@@ -153,7 +153,7 @@ std::size_t SerialPort::Read(std::uint8_t *data, std::size_t n) {
                                             timeouts_.readConstantMs);
     std::size_t got = 0;
     auto until = deadline;
-    while (got < n) {
+    while (got < n && Clock::now() < until) {
         pollfd waiter{fd_, POLLIN, 0};
         const timespec wait = Remaining(until);
         const int ready = ::ppoll(&waiter, 1, &wait, nullptr);
@@ -192,7 +192,7 @@ std::size_t SerialPort::Write(const std::uint8_t *data, std::size_t n) {
     const auto deadline = Clock::now() + Ms(timeouts_.writePerByteMs * static_cast<long>(n) +
                                             timeouts_.writeConstantMs);
     std::size_t sent = 0;
-    while (sent < n) {
+    while (sent < n && Clock::now() < deadline) {
         const ssize_t count = ::write(fd_, data + sent, n - sent);
         if (count > 0) {
             sent += static_cast<std::size_t>(count);
@@ -210,6 +210,10 @@ std::size_t SerialPort::Write(const std::uint8_t *data, std::size_t n) {
         const int ready = ::ppoll(&waiter, 1, &wait, nullptr);
         if (ready == 0)
             break;
+        if (ready < 0 && errno != EINTR) {
+            Fail("a write", errno);
+            break;
+        }
         if (ready > 0 && !(waiter.revents & POLLOUT) &&
             (waiter.revents & (POLLHUP | POLLERR | POLLNVAL))) {
             Fail("a write", 0);

@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <atomic>
+#include <system_error>
 
 // Runs on the link thread: every call reaches the dialog as a queued call on its own thread.
 class DialogLinkObserver : public dpmr::LinkObserver {
@@ -101,10 +102,16 @@ void CReadWriteDlg::OnStart() {
     flags_.busy = 1;
     observer_ = std::make_unique<DialogLinkObserver>(this);
     const dpmr::Image snapshot = image_;
-    thread_ = std::thread([this, snapshot] {
-        dpmr::SerialPort port;
-        outcome_ = dpmr::RunRadioLink(direction_, portName_, snapshot, port, *observer_, flags_);
-    });
+    try {
+        thread_ = std::thread([this, snapshot] {
+            dpmr::SerialPort port;
+            outcome_ =
+                dpmr::RunRadioLink(direction_, portName_, snapshot, port, *observer_, flags_);
+        });
+    } catch (const std::system_error &error) {
+        flags_.busy = 0; // no exchange runs, so Cancel must be able to close
+        ShowProgramMessage(this, dpmr::kMessageCommunicationError, error.what());
+    }
 }
 
 void CReadWriteDlg::OnCancel() {
