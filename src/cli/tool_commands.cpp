@@ -2,7 +2,7 @@
 
 #include "cli/code_plug_summary.h"
 #include "cli/tool_observer.h"
-#include "core/channels/channel_table.h"
+#include "core/app/code_plug_document.h"
 #include "core/image/band_limits.h"
 #include "core/image/code_plug_file.h"
 #include "core/image/factory_defaults.h"
@@ -167,8 +167,7 @@ int RunWriteCommand(const ToolOptions &options) {
         return LinkFailure(options, check, " (while verifying)");
     // A radio without band limits gets those of its identification on every read.
     Image expected = image;
-    if (expected[kBandLowLimit + 3] == 0xFF)
-        EncodeBandLimits(expected, {check.outcome.identifiedLow, check.outcome.identifiedHigh});
+    FillMissingBandLimits(expected, check.outcome.identifiedLow, check.outcome.identifiedHigh);
     for (std::size_t address = kLinkFirst; address < kLinkEnd; address += kLinkBlockSize) {
         for (std::size_t i = address; i < address + kLinkBlockSize; ++i) {
             if (check.outcome.image[i] != expected[i]) {
@@ -187,13 +186,10 @@ int RunWriteCommand(const ToolOptions &options) {
 
 int RunNewCommand(const ToolOptions &options) {
     // What the program does on New then Save, with the band selector set to the band first.
-    BandLimits limits = LimitsOfBand(options.band);
-    Image image;
-    WriteFactoryDefaults(image, limits);
-    auto table = std::make_unique<ChannelTable>();
-    ReloadChannelView(image, limits, *table);
-    StoreChannelTable(*table, image, limits);
-    if (const FileResult saved = SaveCodePlugFile(options.file, image); !saved)
+    auto document = std::make_unique<CodePlugDocument>();
+    document->limits = LimitsOfBand(options.band);
+    document->New();
+    if (const FileResult saved = document->Save(options.file); !saved)
         return FileFailure(saved);
     return 0;
 }

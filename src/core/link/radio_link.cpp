@@ -66,9 +66,7 @@ public:
 
         if (direction_ == LinkDirection::Read) {
             Send(kTrailerRead.data(), kTrailerRead.size());
-            // A radio that holds no band limits gets those of its identification.
-            if (buffer_[kBandLowLimit + 3] == 0xFF)
-                EncodeBandLimits(buffer_, {outcome_.identifiedLow, outcome_.identifiedHigh});
+            FillMissingBandLimits(buffer_, outcome_.identifiedLow, outcome_.identifiedHigh);
             // Only a completed read reaches the caller's image.
             outcome_.image = buffer_;
         } else {
@@ -174,6 +172,11 @@ private:
 };
 
 } // namespace
+
+void FillMissingBandLimits(Image &image, std::int64_t identifiedLow, std::int64_t identifiedHigh) {
+    if (image[kBandLowLimit + 3] == 0xFF)
+        EncodeBandLimits(image, {identifiedLow, identifiedHigh});
+}
 
 LinkOutcome RunRadioLink(LinkDirection direction, const std::string &portName, const Image &image,
                          LinkPort &port, LinkObserver &observer, LinkFlags &flags) {

@@ -65,6 +65,9 @@ struct LinkOutcome {
     std::int64_t identifiedHigh = 0;
 };
 
+// A radio that holds no band limits (0x3FA3 is 0xFF) gets those of its identification.
+void FillMissingBandLimits(Image &image, std::int64_t identifiedLow, std::int64_t identifiedHigh);
+
 // Write sends `image` (a snapshot); Read starts from `image` as the base whose bytes
 // 0x0000-0x00FF are kept, and returns the new image only when the whole exchange completed.
 LinkOutcome RunRadioLink(LinkDirection direction, const std::string &portName, const Image &image,
