@@ -3,6 +3,7 @@
 #include "cli/code_plug_summary.h"
 #include "cli/tool_observer.h"
 #include "core/app/code_plug_document.h"
+#include "core/channels/band_edits.h"
 #include "core/image/band_limits.h"
 #include "core/image/code_plug_file.h"
 #include "core/image/factory_defaults.h"
@@ -120,12 +121,10 @@ int LinkFailure(const ToolOptions &options, const LinkRun &run, const std::strin
 }
 
 BandLimits LimitsOfBand(const std::string &band) {
-    BandLimits limits; // the program's start-up limits, 400-470 MHz
-    if (band == "136-174")
-        limits = {136 * kUnitsPerMHz, 174 * kUnitsPerMHz};
-    else if (band == "350-390")
-        limits = {350 * kUnitsPerMHz, 390 * kUnitsPerMHz};
-    return limits;
+    const auto range = BandRangeFromName(band);
+    if (!range)
+        return BandLimits{}; // the program's start-up limits, 400-470 MHz
+    return {range->lower * kUnitsPerMHz, range->upper * kUnitsPerMHz};
 }
 
 } // namespace

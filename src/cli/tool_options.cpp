@@ -1,5 +1,7 @@
 #include "cli/tool_options.h"
 
+#include "core/channels/band_edits.h"
+
 namespace dpmr::cli {
 
 const char *const kToolUsage =
@@ -64,8 +66,7 @@ bool ParseToolOptions(const std::vector<std::string> &args, ToolOptions &options
         } else if (arg == "--band") {
             if (!take(options.band))
                 return false;
-            if (options.band != "136-174" && options.band != "350-390" &&
-                options.band != "400-470") {
+            if (!BandRangeFromName(options.band)) {
                 error = "unknown band \"" + options.band + "\" (136-174, 350-390 or 400-470)";
                 return false;
             }

@@ -1,5 +1,7 @@
 #include "sim/sim_options.h"
 
+#include "core/channels/band_edits.h"
+
 #include <charconv>
 
 namespace dpmr::sim {
@@ -123,16 +125,13 @@ bool ParseSimOptions(const std::vector<std::string> &args, SimOptions &options,
         if (arg == "--band") {
             if (!value(options.band))
                 return false;
-            if (options.band == "136-174")
-                options.lowMHz = 136, options.highMHz = 174;
-            else if (options.band == "350-390")
-                options.lowMHz = 350, options.highMHz = 390;
-            else if (options.band == "400-470")
-                options.lowMHz = 400, options.highMHz = 470;
-            else {
+            const auto range = BandRangeFromName(options.band);
+            if (!range) {
                 error = "unknown band \"" + options.band + "\"";
                 return false;
             }
+            options.lowMHz = static_cast<int>(range->lower);
+            options.highMHz = static_cast<int>(range->upper);
         } else if (arg == "--load") {
             if (!value(options.loadPath))
                 return false;

@@ -10,6 +10,13 @@ const std::vector<std::string> &BandChoices() {
     return choices;
 }
 
+std::optional<BandRange> BandRangeFromName(std::string_view name) {
+    for (std::size_t i = 0; i < BandChoices().size(); ++i)
+        if (BandChoices()[i] == std::string(name) + "MHz")
+            return BandEntryRange(static_cast<int>(i));
+    return std::nullopt;
+}
+
 std::optional<BandRange> BandEntryRange(int bandIndex) {
     if (bandIndex < 0 || bandIndex >= static_cast<int>(BandChoices().size()))
         return std::nullopt;
