@@ -3,7 +3,6 @@
 #include "cli/code_plug_summary.h"
 #include "cli/tool_observer.h"
 #include "core/app/code_plug_document.h"
-#include "core/channels/band_edits.h"
 #include "core/image/band_limits.h"
 #include "core/image/code_plug_file.h"
 #include "core/image/factory_defaults.h"
@@ -121,7 +120,7 @@ int LinkFailure(const ToolOptions &options, const LinkRun &run, const std::strin
 }
 
 BandLimits LimitsOfBand(const std::string &band) {
-    const auto range = BandRangeFromName(band);
+    const auto range = BandVariantFromName(band);
     if (!range)
         return BandLimits{}; // the program's start-up limits, 400-470 MHz
     return {range->lower * kUnitsPerMHz, range->upper * kUnitsPerMHz};

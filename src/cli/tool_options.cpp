@@ -1,6 +1,6 @@
 #include "cli/tool_options.h"
 
-#include "core/channels/band_edits.h"
+#include "core/image/band_limits.h"
 
 namespace dpmr::cli {
 
@@ -66,7 +66,7 @@ bool ParseToolOptions(const std::vector<std::string> &args, ToolOptions &options
         } else if (arg == "--band") {
             if (!take(options.band))
                 return false;
-            if (!BandRangeFromName(options.band)) {
+            if (!BandVariantFromName(options.band)) {
                 error = "unknown band \"" + options.band + "\" (136-174, 350-390 or 400-470)";
                 return false;
             }

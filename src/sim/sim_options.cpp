@@ -1,6 +1,6 @@
 #include "sim/sim_options.h"
 
-#include "core/channels/band_edits.h"
+#include "core/image/band_limits.h"
 
 #include <charconv>
 
@@ -125,7 +125,7 @@ bool ParseSimOptions(const std::vector<std::string> &args, SimOptions &options,
         if (arg == "--band") {
             if (!value(options.band))
                 return false;
-            const auto range = BandRangeFromName(options.band);
+            const auto range = BandVariantFromName(options.band);
             if (!range) {
                 error = "unknown band \"" + options.band + "\"";
                 return false;

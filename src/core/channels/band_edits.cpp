@@ -6,15 +6,13 @@
 namespace dpmr {
 
 const std::vector<std::string> &BandChoices() {
-    static const std::vector<std::string> choices{"136-174MHz", "350-390MHz", "400-470MHz"};
+    static const std::vector<std::string> choices = [] {
+        std::vector<std::string> entries;
+        for (const BandVariant &variant : kBandVariants)
+            entries.emplace_back(variant.entry);
+        return entries;
+    }();
     return choices;
-}
-
-std::optional<BandRange> BandRangeFromName(std::string_view name) {
-    for (std::size_t i = 0; i < BandChoices().size(); ++i)
-        if (BandChoices()[i] == std::string(name) + "MHz")
-            return BandEntryRange(static_cast<int>(i));
-    return std::nullopt;
 }
 
 std::optional<BandRange> BandEntryRange(int bandIndex) {

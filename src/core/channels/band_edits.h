@@ -14,8 +14,6 @@ struct BandRange {
 };
 // "%d-%d" of the entry; nullopt for an index outside BandChoices().
 std::optional<BandRange> BandEntryRange(int bandIndex);
-// A band variant named as "136-174" (an entry without its "MHz"); nullopt for other names.
-std::optional<BandRange> BandRangeFromName(std::string_view name);
 
 // A band edit as an integer in MHz; a text that is not a number reads as 0.
 long BandEditValue(const std::string &edit);

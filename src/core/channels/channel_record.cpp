@@ -1,7 +1,7 @@
 #include "core/channels/channel_record.h"
 
 #include "core/image/bcd.h"
-#include "core/image/text.h"
+#include "core/image/record_layouts.h"
 
 #include <stdexcept>
 
@@ -9,36 +9,23 @@ namespace dpmr {
 
 namespace {
 
-enum : std::size_t {
-    kRxFreq = 0,
-    kTxFreq = 4,
-    kRxTone = 8,
-    kTxTone = 10,
-    kOffsetFreq = 12,
-    kFlags16 = 16,
-    kFlags17 = 17,
-    kFlags18 = 18,
-    kVfoScan = 19,
-    kGroupRxList = 20,
-    kContact = 21,
-    kEncryptKey = 22,
-    kStep = 23,
-};
+using namespace channel_layout;
+namespace ext_layout = digital_ext_layout;
 
 void CheckChannel(int n) {
     if (n < 1 || n > kVfoChannel)
         throw std::out_of_range("channel number " + std::to_string(n));
 }
 
-std::optional<std::uint64_t> ReadOptionalFrequency(const Image &image, std::size_t offset) {
-    if (!IsFrequencyPresent(image, offset))
-        return std::nullopt;
-    return ReadFrequency(image, offset);
+// Fields whose decoded value did not change keep their bytes.
+void KeepOrWriteFrequency(Image &image, std::size_t b, const FieldLayout &field,
+                          std::optional<std::uint64_t> v) {
+    if (ReadOptionalFrequency(image, b, field) != v)
+        WriteOptionalFrequency(image, b, field, v);
 }
 
-void WriteOptionalFrequency(Image &image, std::size_t offset, std::optional<std::uint64_t> v) {
-    if (ReadOptionalFrequency(image, offset) != v)
-        WriteFrequency(image, offset, v);
+std::uint8_t ReadByteField(const Image &image, std::size_t b, const FieldLayout &field) {
+    return static_cast<std::uint8_t>(ReadNumber(image, b, field));
 }
 
 constexpr std::uint8_t kDataTypes[] = {0x08, 0x10, 0x20, 0x40, 0x80};
@@ -47,7 +34,7 @@ constexpr std::uint8_t kDataTypes[] = {0x08, 0x10, 0x20, 0x40, 0x80};
 
 std::size_t ChannelRecordOffset(int n) {
     CheckChannel(n);
-    return kChannelRecords + kChannelRecordSize * static_cast<std::size_t>(n - 1);
+    return ChannelRecordAt(n);
 }
 
 std::size_t ChannelAliasOffset(int n) {
@@ -69,79 +56,76 @@ std::size_t ChannelDigitalExtOffset(int n) {
 }
 
 bool IsChannelEmpty(const Image &image, int n) {
-    return !IsFrequencyPresent(image, ChannelRecordOffset(n) + kRxFreq);
+    return !ReadOptionalFrequency(image, ChannelRecordOffset(n), kRxFreq).has_value();
 }
 
 ChannelRecord ReadChannel(const Image &image, int n) {
     const std::size_t b = ChannelRecordOffset(n);
     ChannelRecord r;
-    r.rxFreq = ReadOptionalFrequency(image, b + kRxFreq);
-    r.txFreq = ReadOptionalFrequency(image, b + kTxFreq);
-    r.rxTone = image.U16le(b + kRxTone);
-    r.txTone = image.U16le(b + kTxTone);
-    r.offsetFreq = ReadFrequency(image, b + kOffsetFreq);
-    r.scan = image.Bit(b + kFlags16, 0);
-    r.narrow = image.Bit(b + kFlags16, 1);
-    r.talkAround = image.Bit(b + kFlags16, 4);
-    r.reverse = image.Bit(b + kFlags16, 5);
-    r.txPower = static_cast<std::uint8_t>(image.Bits(b + kFlags16, 6, 2));
-    r.signalType = static_cast<std::uint8_t>(image.Bits(b + kFlags17, 0, 2));
-    r.pttId = image.Bit(b + kFlags17, 2);
-    r.rxOnly = image.Bit(b + kFlags17, 7);
-    r.busyLock = image.Bit(b + kFlags18, 0);
-    r.offsetDir = static_cast<std::uint8_t>(image.Bits(b + kFlags18, 4, 2));
-    r.channelType = static_cast<std::uint8_t>(image.Bits(b + kFlags18, 6, 2));
-    r.vfoScan = image[b + kVfoScan];
-    r.groupRxList = image[b + kGroupRxList];
-    r.contact = image[b + kContact];
-    r.encryptKey = image[b + kEncryptKey];
-    r.step = image[b + kStep];
+    r.rxFreq = ReadOptionalFrequency(image, b, kRxFreq);
+    r.txFreq = ReadOptionalFrequency(image, b, kTxFreq);
+    r.rxTone = static_cast<ToneCode>(ReadNumber(image, b, kRxTone));
+    r.txTone = static_cast<ToneCode>(ReadNumber(image, b, kTxTone));
+    r.offsetFreq = ReadNumber(image, b, kOffsetFreq);
+    r.scan = ReadNumber(image, b, kScan) != 0;
+    r.narrow = ReadNumber(image, b, kNarrow) != 0;
+    r.talkAround = ReadNumber(image, b, kTalkAround) != 0;
+    r.reverse = ReadNumber(image, b, kReverse) != 0;
+    r.txPower = ReadByteField(image, b, kTxPower);
+    r.signalType = ReadByteField(image, b, kSignalType);
+    r.pttId = ReadNumber(image, b, kPttId) != 0;
+    r.rxOnly = ReadNumber(image, b, kRxOnly) != 0;
+    r.busyLock = ReadNumber(image, b, kBusyLock) != 0;
+    r.offsetDir = ReadByteField(image, b, kOffsetDir);
+    r.channelType = ReadByteField(image, b, kChannelType);
+    r.vfoScan = ReadByteField(image, b, kVfoScan);
+    r.groupRxList = ReadByteField(image, b, kGroupRxList);
+    r.contact = ReadByteField(image, b, kContact);
+    r.encryptKey = ReadByteField(image, b, kEncryptKey);
+    r.step = ReadByteField(image, b, kStep);
     return r;
 }
 
 void WriteChannel(Image &image, int n, const ChannelRecord &r) {
     const std::size_t b = ChannelRecordOffset(n);
-    WriteOptionalFrequency(image, b + kRxFreq, r.rxFreq);
-    WriteOptionalFrequency(image, b + kTxFreq, r.txFreq);
-    image.SetU16le(b + kRxTone, r.rxTone);
-    image.SetU16le(b + kTxTone, r.txTone);
-    if (ReadFrequency(image, b + kOffsetFreq) != r.offsetFreq)
-        WriteFrequency(image, b + kOffsetFreq, r.offsetFreq);
-    image.SetBit(b + kFlags16, 0, r.scan);
-    image.SetBit(b + kFlags16, 1, r.narrow);
-    image.SetBit(b + kFlags16, 4, r.talkAround);
-    image.SetBit(b + kFlags16, 5, r.reverse);
-    image.SetBits(b + kFlags16, 6, 2, r.txPower);
-    image.SetBits(b + kFlags17, 0, 2, r.signalType);
-    image.SetBit(b + kFlags17, 2, r.pttId);
-    image.SetBit(b + kFlags17, 7, r.rxOnly);
-    image.SetBit(b + kFlags18, 0, r.busyLock);
-    image.SetBits(b + kFlags18, 4, 2, r.offsetDir);
-    image.SetBits(b + kFlags18, 6, 2, r.channelType);
+    KeepOrWriteFrequency(image, b, kRxFreq, r.rxFreq);
+    KeepOrWriteFrequency(image, b, kTxFreq, r.txFreq);
+    WriteNumber(image, b, kRxTone, r.rxTone);
+    WriteNumber(image, b, kTxTone, r.txTone);
+    if (ReadNumber(image, b, kOffsetFreq) != r.offsetFreq)
+        WriteNumber(image, b, kOffsetFreq, r.offsetFreq);
+    WriteNumber(image, b, kScan, r.scan);
+    WriteNumber(image, b, kNarrow, r.narrow);
+    WriteNumber(image, b, kTalkAround, r.talkAround);
+    WriteNumber(image, b, kReverse, r.reverse);
+    WriteNumber(image, b, kTxPower, r.txPower);
+    WriteNumber(image, b, kSignalType, r.signalType);
+    WriteNumber(image, b, kPttId, r.pttId);
+    WriteNumber(image, b, kRxOnly, r.rxOnly);
+    WriteNumber(image, b, kBusyLock, r.busyLock);
+    WriteNumber(image, b, kOffsetDir, r.offsetDir);
+    WriteNumber(image, b, kChannelType, r.channelType);
     if (n == kVfoChannel) {
-        image[b + kVfoScan] = r.vfoScan;
-        image[b + kStep] = r.step;
+        WriteNumber(image, b, kVfoScan, r.vfoScan);
+        WriteNumber(image, b, kStep, r.step);
     }
-    image[b + kGroupRxList] = r.groupRxList;
-    image[b + kContact] = r.contact;
-    image[b + kEncryptKey] = r.encryptKey;
+    WriteNumber(image, b, kGroupRxList, r.groupRxList);
+    WriteNumber(image, b, kContact, r.contact);
+    WriteNumber(image, b, kEncryptKey, r.encryptKey);
 }
 
 void ClearChannel(Image &image, int n) {
     const std::size_t b = ChannelRecordOffset(n);
     image.Fill(b, kChannelRecordSize, 0xFF);
-    EncodeBcd(image, b + kOffsetFreq, 60000, 4);
-    image[b + kFlags16] = 0xC1;
-    image[b + kFlags17] = 0x00;
-    image[b + kFlags18] = 0x41;
+    WriteDefaultRecordFields(image, b);
 }
 
 std::string ReadAlias(const Image &image, int n) {
-    return ReadTextSlot(image, ChannelAliasOffset(n), kAliasLength);
+    return ReadString(image, ChannelAliasOffset(n), alias_layout::kAlias);
 }
 
 void WriteAlias(Image &image, int n, const std::string &alias) {
-    WriteTextSlot(image, ChannelAliasOffset(n), kAliasSlotSize, kAliasLength, alias);
+    WriteString(image, ChannelAliasOffset(n), alias_layout::kAlias, alias);
 }
 
 std::optional<ChannelDigitalExt> ReadDigitalExt(const Image &image, int n) {
@@ -149,29 +133,33 @@ std::optional<ChannelDigitalExt> ReadDigitalExt(const Image &image, int n) {
         return std::nullopt;
     const std::size_t e = ChannelDigitalExtOffset(n);
     ChannelDigitalExt ext;
-    ext.rxColor = image[e + 0];
-    ext.txColor = image[e + 1];
-    ext.oacsu = image.Bit(e + 2, 0);
-    const auto type = static_cast<std::uint8_t>(image.Bits(e + 2, 3, 5) << 3);
-    ext.dataType = 0x08;
+    ext.rxColor = ReadByteField(image, e, ext_layout::kRxColor);
+    ext.txColor = ReadByteField(image, e, ext_layout::kTxColor);
+    ext.oacsu = ReadNumber(image, e, ext_layout::kOacsu) != 0;
+    ext.dataType = DataTypeOf(ReadNumber(image, e, ext_layout::kDataType));
+    ext.statusInfo = ReadByteField(image, e, ext_layout::kStatusInfo);
+    return ext;
+}
+
+std::uint8_t DataTypeOf(std::uint64_t typeBits) {
+    const auto type = static_cast<std::uint8_t>(typeBits << ext_layout::kDataType.shift);
     for (std::uint8_t known : kDataTypes)
         if (type == known)
-            ext.dataType = known;
-    ext.statusInfo = image[e + 3];
-    return ext;
+            return known;
+    return kDataTypes[0];
 }
 
 void WriteDigitalExt(Image &image, int n, const ChannelDigitalExt &ext) {
     if (!HasDigitalExt(n))
         return;
     const std::size_t e = ChannelDigitalExtOffset(n);
-    image[e + 0] = ext.rxColor;
-    image[e + 1] = ext.txColor;
-    image.SetBit(e + 2, 0, ext.oacsu);
+    WriteNumber(image, e, ext_layout::kRxColor, ext.rxColor);
+    WriteNumber(image, e, ext_layout::kTxColor, ext.txColor);
+    WriteNumber(image, e, ext_layout::kOacsu, ext.oacsu);
     // A pattern the reader could not name stays until the data type really changes.
     if (ReadDigitalExt(image, n)->dataType != ext.dataType)
-        image.SetBits(e + 2, 3, 5, static_cast<unsigned>(ext.dataType >> 3));
-    image[e + 3] = ext.statusInfo;
+        WriteNumber(image, e, ext_layout::kDataType, ext.dataType >> ext_layout::kDataType.shift);
+    WriteNumber(image, e, ext_layout::kStatusInfo, ext.statusInfo);
 }
 
 } // namespace dpmr

@@ -3,6 +3,7 @@
 // VFO, a 4-byte digital extension. Channel 200 is the VFO record.
 
 #include "core/image/image.h"
+#include "core/image/record_layouts.h"
 #include "core/image/tone.h"
 
 #include <cstdint>
@@ -16,7 +17,7 @@ struct ChannelRecord {
     std::optional<std::uint64_t> txFreq;
     ToneCode rxTone = kNoTone;
     ToneCode txTone = kNoTone;
-    std::uint64_t offsetFreq = 60000;
+    std::uint64_t offsetFreq = channel_layout::kDefaultOffsetFreq;
     bool scan = true;
     bool narrow = false;
     bool talkAround = false;
@@ -65,5 +66,7 @@ void WriteAlias(Image &image, int n, const std::string &alias);
 // nullopt (and no byte written) for channels without an extension (33-199).
 std::optional<ChannelDigitalExt> ReadDigitalExt(const Image &image, int n);
 void WriteDigitalExt(Image &image, int n, const ChannelDigitalExt &ext);
+// The data type the type bits of an extension name: 0x08 for any pattern that is not one-hot.
+std::uint8_t DataTypeOf(std::uint64_t typeBits);
 
 } // namespace dpmr

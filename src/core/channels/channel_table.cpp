@@ -15,8 +15,8 @@ namespace {
 
 constexpr std::uint8_t kHighPower = 3;
 // A split wider than 50 MHz is no repeater offset; the radio then gets its 0.6 MHz default.
-constexpr std::int64_t kMaxOffset = 5000000;
-constexpr std::uint64_t kDefaultOffset = 60000;
+constexpr std::int64_t kMaxOffset = channel_layout::kMaxOffsetFreq;
+constexpr std::uint64_t kDefaultOffset = channel_layout::kDefaultOffsetFreq;
 
 // Columns 5-8 store the index of their choice, except power (0 or 3) and scan ("Add" is 1).
 constexpr std::size_t kPowerLow = 0, kPowerHigh = 1, kScanAdd = 0, kScanDel = 1;

@@ -1,14 +1,12 @@
 #include "core/channels/contact_index.h"
 
+#include "core/image/record_layouts.h"
+
 #include <algorithm>
 
 namespace dpmr {
 
 namespace {
-
-std::size_t ContactRecordOffset(int contact) {
-    return kContactRecords + kContactRecordSize * static_cast<std::size_t>(contact - 1);
-}
 
 std::size_t GroupListOffset(int list) {
     return kGroupLists + kGroupListSize * static_cast<std::size_t>(list - 1);
@@ -36,7 +34,7 @@ bool IsGroupCallContact(const Image &image, int contact) {
     if (contact < 1 || contact > kContactCount)
         return false;
     const std::size_t record = ContactRecordOffset(contact);
-    return image[record] != 0xFF && image.Bit(record + kContactFlags, 0);
+    return image[record] != 0xFF && ReadNumber(image, record, contact_layout::kGroupCall) != 0;
 }
 
 std::string FirstFreeContactName(const std::vector<std::string> &names) {

@@ -2,7 +2,16 @@
 
 #include "core/image/bcd.h"
 
+#include <string>
+
 namespace dpmr {
+
+std::optional<BandVariant> BandVariantFromName(std::string_view name) {
+    for (const BandVariant &variant : kBandVariants)
+        if (std::string_view(variant.entry) == std::string(name) + "MHz")
+            return variant;
+    return std::nullopt;
+}
 
 BandLimits DecodeBandLimits(const Image &image) {
     return {static_cast<std::int64_t>(ReadFrequency(image, kBandLowLimit)),

@@ -4,7 +4,10 @@
 
 #include "core/image/image.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 namespace dpmr {
 
@@ -16,6 +19,20 @@ struct BandLimits {
     std::int64_t high = 47000000;
     friend bool operator==(const BandLimits &, const BandLimits &) = default;
 };
+
+// The radio's band variants, in the band selector's order.
+struct BandVariant {
+    const char *entry; // the band selector's text
+    long lower;        // MHz
+    long upper;
+};
+inline constexpr std::array<BandVariant, 3> kBandVariants = {{
+    {"136-174MHz", 136, 174},
+    {"350-390MHz", 350, 390},
+    {"400-470MHz", 400, 470},
+}};
+// A variant named as "136-174" (its entry without "MHz").
+std::optional<BandVariant> BandVariantFromName(std::string_view name);
 
 BandLimits DecodeBandLimits(const Image &image);
 void EncodeBandLimits(Image &image, const BandLimits &limits);

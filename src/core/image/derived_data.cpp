@@ -1,6 +1,7 @@
 #include "core/image/derived_data.h"
 
 #include "core/image/bcd.h"
+#include "core/image/record_layouts.h"
 
 #include <array>
 
@@ -8,14 +9,8 @@ namespace dpmr {
 
 namespace {
 
-constexpr unsigned kUsedBit = 7;
-
-std::size_t ContactRecord(int k) {
-    return kContactRecords + kContactRecordSize * (k - 1);
-}
-std::size_t MessageRecord(int m) {
-    return kMessageRecords + kMessageRecordSize * (m - 1);
-}
+using namespace channel_layout;
+constexpr unsigned kUsedBit = 7; // of a message record's last byte
 
 // An unset VFO frequency (top byte 0xFF or 0x00) counts as the lower band limit.
 std::int64_t VfoFrequencyOrLow(const Image &image, std::size_t offset, const BandLimits &band) {
@@ -29,42 +24,42 @@ void MarkChannels(Image &image, const BandLimits &band) {
     std::array<int, kContactCount> contactUse{};
     bool anyValid = false;
     for (int n = 1; n <= kChannelCount; ++n) {
-        const std::size_t record = kChannelRecords + kChannelRecordSize * (n - 1);
+        const std::size_t record = ChannelRecordAt(n);
         // Blank bytes decode far above any band, so an empty channel is never valid.
-        const auto rx = static_cast<std::int64_t>(ReadFrequency(image, record));
+        const auto rx = static_cast<std::int64_t>(ReadNumber(image, record, kRxFreq));
         if (band.low <= rx && rx <= band.high) {
             if (!anyValid)
                 image[kFirstValidChannel] = static_cast<std::uint8_t>(n);
             anyValid = true;
             SetChannelBit(image, kValidBitmap, n, true);
-            if (image.Bit(record + 0x10, 0))
+            if (ReadNumber(image, record, kScan) != 0)
                 SetChannelBit(image, kScanBitmap, n, true);
         }
         // Contacts count whether or not the channel is in the band.
-        const int contact = image[record + 0x15];
+        const auto contact = static_cast<int>(ReadNumber(image, record, kContact));
         if (contact >= 1 && contact <= kContactCount)
             ++contactUse[contact - 1];
     }
     for (int k = 1; k <= kContactCount; ++k)
-        image.SetBit(ContactRecord(k) + kContactFlags, kUsedBit, contactUse[k - 1] > 0);
+        WriteNumber(image, ContactRecordOffset(k), contact_layout::kUsed, contactUse[k - 1] > 0);
     if (!anyValid)
         image[kFirstValidChannel] = 0xFF;
 }
 
 void MarkOneKeyTargets(Image &image) {
     for (int m = 1; m <= kMessageCount; ++m)
-        image.SetBit(MessageRecord(m) + 127, kUsedBit, false);
+        image.SetBit(MessageRecordOffset(m) + 127, kUsedBit, false);
     for (int e = 0; e < kOneKeyCount; ++e) {
         const std::size_t entry = kOneKeyEntries + kOneKeyEntrySize * e;
         if (image[entry] != 1)
             continue;
         const int contact = image[entry + 1];
         if (contact >= 1 && contact <= kContactCount)
-            image.SetBit(ContactRecord(contact) + kContactFlags, kUsedBit, true);
+            WriteNumber(image, ContactRecordOffset(contact), contact_layout::kUsed, 1);
         if (image[entry + 2] == 2) {
             const int message = image[entry + 3];
             if (message >= 1 && message <= kMessageCount)
-                image.SetBit(MessageRecord(message) + 127, kUsedBit, true);
+                image.SetBit(MessageRecordOffset(message) + 127, kUsedBit, true);
         } else {
             image[entry + 3] = 0;
         }

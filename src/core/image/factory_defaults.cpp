@@ -2,6 +2,7 @@
 
 #include "core/image/bcd.h"
 #include "core/image/digit_codes.h"
+#include "core/image/record_layouts.h"
 
 #include <initializer_list>
 #include <string_view>
@@ -65,13 +66,6 @@ void WriteDigitCodes(Image &image, std::size_t offset, std::string_view digits) 
         image[offset + i] = DtmfCodeFromChar(digits[i]);
 }
 
-void WriteDefaultRecord(Image &image, std::size_t record) {
-    EncodeBcd(image, record + 0x0C, 60000, 4); // 0.6 MHz offset
-    image[record + 0x10] = 0xC1;               // scan on, wide, high power
-    image[record + 0x11] = 0x00;
-    image[record + 0x12] = 0x41; // busy lock on, offset off, digital
-}
-
 } // namespace
 
 void WriteFactoryDefaults(Image &image, const BandLimits &band) {
@@ -86,15 +80,14 @@ void WriteFactoryDefaults(Image &image, const BandLimits &band) {
     WriteDigitCodes(image, kDpmrStunCode, kFactoryStunCode);
     WriteDigitCodes(image, kDpmrActiveCode, kFactoryActiveCode);
 
-    for (int n = 1; n <= kChannelCount; ++n) {
-        const std::size_t record = kChannelRecords + kChannelRecordSize * (n - 1);
-        WriteDefaultRecord(image, record);
-        image[record + 0x14] = 0x01; // group receive list 1
+    using namespace channel_layout;
+    for (int n = 1; n <= kVfoChannel; ++n) {
+        const std::size_t record = ChannelRecordAt(n);
+        WriteDefaultRecordFields(image, record);
+        WriteNumber(image, record, kGroupRxList, 1);
     }
-    WriteDefaultRecord(image, kVfoRecord);
-    image[kVfoScanMode] = 0x00;
-    image[kVfoGroupRxList] = 0x01;
-    image[kVfoStep] = 0x03;
+    WriteNumber(image, kVfoRecord, kVfoScan, 0);   // "1MHz"
+    WriteNumber(image, kVfoRecord, kStep, 3);      // 12.5 kHz
 
     EncodeBandLimits(image, band);
 }

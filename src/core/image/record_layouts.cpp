@@ -1,0 +1,27 @@
+#include "core/image/record_layouts.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace dpmr {
+
+void WriteDefaultRecordFields(Image &image, std::size_t record) {
+    using namespace channel_layout;
+    WriteNumber(image, record, kOffsetFreq, kDefaultOffsetFreq);
+    for (std::size_t i = 0; i < kDefaultFlags.size(); ++i)
+        image[record + kFlagBytes + i] = kDefaultFlags[i];
+}
+
+std::size_t ContactRecordOffset(int contact) {
+    if (contact < 1 || contact > kContactCount)
+        throw std::out_of_range("contact number " + std::to_string(contact));
+    return kContactRecords + kContactRecordSize * static_cast<std::size_t>(contact - 1);
+}
+
+std::size_t MessageRecordOffset(int message) {
+    if (message < 1 || message > kMessageCount)
+        throw std::out_of_range("message number " + std::to_string(message));
+    return kMessageRecords + kMessageRecordSize * static_cast<std::size_t>(message - 1);
+}
+
+} // namespace dpmr
