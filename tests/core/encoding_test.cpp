@@ -210,3 +210,15 @@ TEST(Identities, PadTextIdTextAndReservedIds) {
 
 } // namespace
 } // namespace dpmr
+
+namespace {
+TEST(ToneCodeFromTextMend, ADcsCodeBeyondItsPolarityIsNone) {
+    using namespace dpmr;
+    // A stored 0xFE 0xA4 shows as D6304I (0xA4 decodes to 104); it must not come back as the
+    // half-blank 0xFF 0x04 or as a normal code.
+    EXPECT_EQ(ToneCodeFromText(ToneText(0xFEA4)), kNoTone);
+    EXPECT_EQ(ToneCodeFromText("D6399N"), 0xBF99);
+    EXPECT_EQ(ToneCodeFromText("D6400N"), kNoTone);
+    EXPECT_EQ(ToneCodeFromText("D6299I"), 0xFE99);
+}
+} // namespace

@@ -86,8 +86,8 @@ void WriteFactoryDefaults(Image &image, const BandLimits &band) {
         WriteDefaultRecordFields(image, record);
         WriteNumber(image, record, kGroupRxList, 1);
     }
-    WriteNumber(image, kVfoRecord, kVfoScan, 0);   // "1MHz"
-    WriteNumber(image, kVfoRecord, kStep, 3);      // 12.5 kHz
+    WriteNumber(image, kVfoRecord, kVfoScan, 0); // "1MHz"
+    WriteNumber(image, kVfoRecord, kStep, 3);    // 12.5 kHz
 
     EncodeBandLimits(image, band);
 }

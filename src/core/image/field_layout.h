@@ -12,12 +12,12 @@
 namespace dpmr {
 
 enum class Codec {
-    Bits,       // `width` bits from bit `shift` of one byte
-    U16le,      // two bytes, low byte first
-    Bcd,        // `size` bytes of packed decimal digit pairs, least significant pair first
-    Frequency,  // 4-byte packed decimal in 10 Hz units; top byte 0xFF is "not set"
-    TextSlot,   // `size` bytes padded with 0xFF holding at most `limit` printable characters
-    DigitCodes, // `size` bytes of one DTMF digit code each, 0xFF (or any code > 0xF) ends them
+    Bits,          // `width` bits from bit `shift` of one byte
+    U16le,         // two bytes, low byte first
+    Bcd,           // `size` bytes of packed decimal digit pairs, least significant pair first
+    Frequency,     // 4-byte packed decimal in 10 Hz units; top byte 0xFF is "not set"
+    TextSlot,      // `size` bytes padded with 0xFF holding at most `limit` printable characters
+    DigitCodes,    // `size` bytes of one DTMF digit code each, 0xFF (or any code > 0xF) ends them
     ContactDigits, // `size` bytes of one contact digit code each; a code above 0xA ends them
 };
 
@@ -25,9 +25,9 @@ struct FieldLayout {
     std::size_t offset; // within the record (or absolute, for a record at 0)
     Codec codec;
     unsigned shift = 0;
-    unsigned width = 8;     // Bits only
-    std::size_t size = 1;   // bytes taken
-    std::size_t limit = 0;  // characters (TextSlot, DigitCodes)
+    unsigned width = 8;    // Bits only
+    std::size_t size = 1;  // bytes taken
+    std::size_t limit = 0; // characters (TextSlot, DigitCodes)
 
     static constexpr FieldLayout BitField(std::size_t offset, unsigned shift, unsigned width) {
         return {offset, Codec::Bits, shift, width, 1, 0};

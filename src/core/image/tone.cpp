@@ -91,7 +91,13 @@ ToneCode ToneCodeFromText(std::string_view text) {
         long n = 0;
         ParseLeadingInt(rest, n);
         const unsigned u = static_cast<unsigned>(n);
-        const unsigned high = (u / 100 + (Contains(rest, 'N') ? 0x80u : 0xC0u)) & 0xFF;
+        const bool normal = Contains(rest, 'N');
+        // A first code digit that would carry the high byte out of its polarity's range
+        // (into the other polarity, or onto 0xFF, "None") names no code: store "None" in its
+        // canonical form rather than some other tone.
+        if (n < 0 || u / 100 > (normal ? 0x3Fu : 0x3Eu))
+            return kNoTone;
+        const unsigned high = u / 100 + (normal ? 0x80u : 0xC0u);
         return static_cast<ToneCode>(high << 8 | EncodeBcdByte(u % 100));
     }
     if (text == "None")

@@ -1,0 +1,282 @@
+#include "core/channels/channel_editor.h"
+
+#include "core/channels/channel_record.h"
+#include "core/channels/contact_index.h"
+#include "core/image/decimal.h"
+#include "core/image/frequency.h"
+#include "core/image/record_layouts.h"
+#include "core/image/text.h"
+#include "core/image/tone.h"
+
+#include <algorithm>
+
+namespace dpmr {
+
+namespace {
+
+namespace ch = channel_layout;
+namespace ext = digital_ext_layout;
+
+std::optional<std::size_t> RecordOf(int n) {
+    return ChannelRecordOffset(n);
+}
+std::optional<std::size_t> AliasOf(int n) {
+    if (n < 1 || n > kChannelCount)
+        return std::nullopt; // the VFO has no alias
+    return ChannelAliasOffset(n);
+}
+std::optional<std::size_t> DigitalExtOf(int n) {
+    if (!HasDigitalExt(n))
+        return std::nullopt;
+    return ChannelDigitalExtOffset(n);
+}
+
+ChoiceList PowerChoices(const Image &) {
+    return {{"Low", 0}, {"High", 3}};
+}
+ChoiceList SignalChoices(const Image &) {
+    return {{"None", 0}, {"DTMF", 1}};
+}
+ChoiceList BandwidthChoices(const Image &) {
+    return {{"Wide", 0}, {"Narrow", 1}};
+}
+ChoiceList RxOnlyChoices(const Image &) {
+    return {{"None", 0}, {"only rx", 1}};
+}
+ChoiceList ChannelTypeChoices(const Image &) {
+    return {{"Analog", 0}, {"Digit", 1}, {"Mixed(Digit)", 2}, {"Mixed(Analog)", 3}};
+}
+// Codes are the data type bits 3-7 shifted down: exactly one of them is set.
+ChoiceList DataTypeChoices(const Image &) {
+    return {{"Data Type 1", 0x01},
+            {"Data Type 2", 0x02},
+            {"Data Type 3", 0x04},
+            {"Slow user data", 0x08},
+            {"Status message", 0x10}};
+}
+ChoiceList ColorChoices(const Image &) {
+    ChoiceList list{{"Auto", kAutoColor}};
+    for (int c = 0; c <= 63; ++c)
+        list.push_back({std::to_string(c), static_cast<std::uint64_t>(c)});
+    return list;
+}
+ChoiceList StatusInfoChoices(const Image &) {
+    ChoiceList list;
+    for (int s = 0; s <= 31; ++s)
+        list.push_back({std::to_string(s), static_cast<std::uint64_t>(s)});
+    return list;
+}
+
+constexpr std::string_view kFrequencyChars = "0123456789.";
+constexpr std::uint64_t kNoContact = 0xFF;
+
+FieldRule FrequencyRule() {
+    FieldRule rule{.kind = RuleKind::Frequency};
+    rule.charset = kFrequencyChars;
+    rule.maxLength = 10;
+    rule.band = BandRule::ReplaceOutsideBand;
+    return rule;
+}
+FieldRule ToneRule() {
+    return {.kind = RuleKind::Tone};
+}
+FieldRule CheckRule() {
+    return {.kind = RuleKind::Check};
+}
+FieldRule Choices(ChoiceSource source, std::uint64_t unknownShowsAs,
+                  std::uint64_t noSelectionStores) {
+    FieldRule rule{.kind = RuleKind::Choice};
+    rule.choices = source;
+    rule.unknownShowsAs = unknownShowsAs;
+    rule.noSelectionStores = noSelectionStores;
+    return rule;
+}
+FieldRule AliasRule() {
+    FieldRule rule{.kind = RuleKind::Text};
+    rule.maxLength = static_cast<int>(kAliasLength);
+    return rule;
+}
+
+const std::array<FieldSpec, kChannelEditFieldCount> kFields = {{
+    {"rx_freq", RecordOf, ch::kRxFreq, FrequencyRule()},
+    {"tx_freq", RecordOf, ch::kTxFreq, FrequencyRule()},
+    {"rx_tone", RecordOf, ch::kRxTone, ToneRule()},
+    {"tx_tone", RecordOf, ch::kTxTone, ToneRule()},
+    {"channel_type", RecordOf, ch::kChannelType, Choices(ChannelTypeChoices, kNoSelection, 1)},
+    // Power bits 01 and 10 show no choice; a store then writes "High".
+    {"tx_power", RecordOf, ch::kTxPower, Choices(PowerChoices, kNoSelection, 3)},
+    {"signal_type", RecordOf, ch::kSignalType, Choices(SignalChoices, 0, 0)},
+    {"bandwidth", RecordOf, ch::kNarrow, Choices(BandwidthChoices, kNoSelection, 0)},
+    {"alias", AliasOf, alias_layout::kAlias, AliasRule()},
+    {"status_info", DigitalExtOf, ext::kStatusInfo, Choices(StatusInfoChoices, 30, 0)},
+    {"data_type", DigitalExtOf, ext::kDataType, Choices(DataTypeChoices, 0x01, 0x01)},
+    // Either busy bit reads as busy; a store clears both and sets bit 0.
+    {"busy_lock", RecordOf, ch::kBusyBits, CheckRule()},
+    {"reverse", RecordOf, ch::kReverse, CheckRule()},
+    {"scan", RecordOf, ch::kScan, CheckRule()},
+    {"talk_around", RecordOf, ch::kTalkAround, CheckRule()},
+    {"ptt_id", RecordOf, ch::kPttId, CheckRule()},
+    {"rx_only", RecordOf, ch::kRxOnly, Choices(RxOnlyChoices, kNoSelection, 0)},
+    // A key, list or contact that no longer exists shows "None" and is stored as 0.
+    {"encrypt_key", RecordOf, ch::kEncryptKey, Choices(EncryptKeyChoices, 0, 0)},
+    {"contact", RecordOf, ch::kContact, Choices(ContactChoices, 0, kNoContact)},
+    {"group_rx_list", RecordOf, ch::kGroupRxList, Choices(GroupListChoices, 0, 0)},
+    {"oacsu", DigitalExtOf, ext::kOacsu, CheckRule()},
+    {"rx_color", DigitalExtOf, ext::kRxColor, Choices(ColorChoices, kAutoColor, kAutoColor)},
+    {"tx_color", DigitalExtOf, ext::kTxColor, Choices(ColorChoices, kAutoColor, kAutoColor)},
+}};
+
+// Cleared controls: edits empty, choosers without selection, check boxes unchecked.
+FieldTexts ClearedTexts() {
+    FieldTexts texts(kChannelEditFieldCount);
+    for (int i = 0; i < kChannelEditFieldCount; ++i)
+        if (kFields[static_cast<std::size_t>(i)].rule.kind == RuleKind::Check)
+            texts[static_cast<std::size_t>(i)] = "0";
+    return texts;
+}
+
+FieldTexts LoadPageHook(const FieldContext &context, int n) {
+    return LoadChannelEditor(context, n);
+}
+
+void StorePageHook(Image &image, const BandLimits &band, int n, const FieldTexts &texts) {
+    StoreChannelEditor(image, band, n, texts);
+}
+
+void FlagBytesWritten(int n, BitMask &mask) {
+    for (std::size_t i = 0; i < ch::kDefaultFlags.size(); ++i)
+        mask.Add(ChannelRecordOffset(n) + ch::kFlagBytes + i, 0xFF);
+}
+
+} // namespace
+
+const std::array<FieldSpec, kChannelEditFieldCount> &ChannelEditFields() {
+    return kFields;
+}
+
+const PageTable kChannelEditPage{
+    .name = "channel",
+    .fields = kFields,
+    .firstRecord = 1,
+    .lastRecord = kChannelCount,
+    .load = LoadPageHook,
+    .store = StorePageHook,
+    .alsoWrites = FlagBytesWritten,
+};
+
+bool IsDigitalEditField(int field) {
+    return kFields.at(static_cast<std::size_t>(field)).base == DigitalExtOf;
+}
+
+const FieldRule kChannelNumberRule = [] {
+    FieldRule rule{.kind = RuleKind::Number};
+    rule.min = 1;
+    rule.max = kChannelCount;
+    rule.wrap = true;
+    rule.charset = "0123456789";
+    rule.maxLength = 4;
+    return rule;
+}();
+
+int ChannelNumberFromText(std::string_view text) {
+    return static_cast<int>(NumberFromText(kChannelNumberRule, text));
+}
+
+int StepChannelNumber(std::string_view text, int direction) {
+    // A number outside 1..199 (only reachable by typing) goes to the far end of travel.
+    long typed = 0;
+    ParseLeadingInt(text, typed);
+    const long next = typed + direction;
+    if (next < 1 || next > kChannelCount)
+        return direction < 0 ? kChannelCount : 1;
+    return static_cast<int>(next);
+}
+
+ChoiceList EncryptKeyChoices(const Image &image) {
+    ChoiceList list{{"None", 0}};
+    const unsigned mask = image.U16le(kKeyPresentBitmap);
+    for (unsigned key = 1; key <= 16 && (mask >> (key - 1) & 1u); ++key)
+        list.push_back({std::to_string(key), key});
+    return list;
+}
+
+ChoiceList GroupListChoices(const Image &image) {
+    ChoiceList list{{"None", 0}};
+    for (int g = 1; g <= kGroupListCount; ++g)
+        if (image[kGroupLists + kGroupListSize * static_cast<std::size_t>(g - 1)] != 0xFF)
+            list.push_back({std::to_string(g), static_cast<std::uint64_t>(g)});
+    return list;
+}
+
+ChoiceList ContactChoices(const Image &image) {
+    ChoiceList list{{"None", 0}};
+    for (std::size_t record : ContactIndexEntries(image))
+        list.push_back({ReadString(image, record, contact_layout::kName),
+                        static_cast<std::uint64_t>(ContactNumber(record))});
+    return list;
+}
+
+FieldTexts LoadChannelEditor(const FieldContext &context, int n) {
+    // A receive frequency whose top byte is 0x00 shows empty, as in the channel table; the
+    // channel then is empty here too, so that closing the dialog stores what it showed.
+    if (!IsFrequencyShown(context.image, ChannelRecordOffset(n), channel_layout::kRxFreq))
+        return ClearedTexts();
+    return ShowFields(context, n, kFields);
+}
+
+void StoreChannelEditor(Image &image, const BandLimits &band, int n, const FieldTexts &texts) {
+    if (texts.at(kEditRxFreq).empty()) {
+        // An emptied channel starts over from the default flags: this clears reserved bits.
+        const std::size_t b = ChannelRecordOffset(n);
+        for (std::size_t i = 0; i < ch::kDefaultFlags.size(); ++i)
+            image[b + ch::kFlagBytes + i] = ch::kDefaultFlags[i];
+    }
+    StoreFields(image, band, n, kFields, texts);
+}
+
+bool CommitReceiveFrequency(const FieldContext &context, int n, FieldTexts &texts,
+                            std::string &previousRx) {
+    if (texts.at(kEditRxFreq).empty()) {
+        texts = ClearedTexts();
+        previousRx.clear();
+        return false;
+    }
+    texts[kEditRxFreq] = NormaliseText(kFields[kEditRxFreq].rule, context, texts[kEditRxFreq]);
+    if (previousRx.empty()) {
+        texts[kEditTxFreq] = texts[kEditRxFreq];
+        texts[kEditRxTone] = texts[kEditTxTone] = "None";
+        texts[kEditTxPower] = "High";
+        texts[kEditScan] = "1";
+        texts[kEditBandwidth] = "Wide";
+        texts[kEditReverse] = "0";
+        texts[kEditSignalType] = "None";
+        texts[kEditChannelType] = "Digit";
+        texts[kEditRxOnly] = "None";
+        texts[kEditContact] = "None";
+        texts[kEditEncryptKey] = "None";
+        if (HasDigitalExt(n)) {
+            texts[kEditRxColor] = texts[kEditTxColor] = "Auto";
+            texts[kEditDataType] = "Data Type 1";
+            texts[kEditOacsu] = "1";
+            texts[kEditStatusInfo] = "30";
+        }
+    }
+    previousRx = texts[kEditRxFreq];
+    return true;
+}
+
+void CommitTransmitFrequency(const FieldContext &context, FieldTexts &texts) {
+    if (texts.at(kEditRxFreq).empty())
+        return;
+    // An empty transmit text becomes the lower band limit too.
+    texts[kEditTxFreq] = NormaliseText(kFields[kEditTxFreq].rule, context, texts[kEditTxFreq]);
+}
+
+void CommitTone(FieldTexts &texts, int field) {
+    if (texts.at(kEditRxFreq).empty())
+        return;
+    std::string &text = texts.at(static_cast<std::size_t>(field));
+    text = NormalizeToneText(text);
+}
+
+} // namespace dpmr

@@ -1,0 +1,32 @@
+#include "core/fields/page_table.h"
+
+namespace dpmr {
+
+void BitMask::Add(std::size_t base, const FieldLayout &field) {
+    for (std::size_t i = 0; i < field.size; ++i)
+        Add(base + field.offset + i, field.Mask());
+}
+
+FieldTexts LoadPage(const PageTable &page, const FieldContext &context, int record) {
+    return page.load ? page.load(context, record) : ShowFields(context, record, page.fields);
+}
+
+void StorePage(const PageTable &page, Image &image, const BandLimits &band, int record,
+               const FieldTexts &texts) {
+    if (page.store)
+        page.store(image, band, record, texts);
+    else
+        StoreFields(image, band, record, page.fields, texts);
+}
+
+BitMask PageWrites(const PageTable &page, int record) {
+    BitMask mask;
+    for (const FieldSpec &field : page.fields)
+        if (const auto base = field.base(record))
+            mask.Add(*base, field.layout);
+    if (page.alsoWrites)
+        page.alsoWrites(record, mask);
+    return mask;
+}
+
+} // namespace dpmr

@@ -1,0 +1,40 @@
+#pragma once
+// An editor page as data: its field table, the records it edits, and the page's own load and
+// store where its rules are more than copying each field.
+
+#include "core/fields/field_spec.h"
+
+#include <span>
+#include <string>
+#include <vector>
+
+namespace dpmr {
+
+// One flag per image bit that a page's store may change: bytes[offset] holds the bits.
+struct BitMask {
+    std::vector<std::uint8_t> bytes = std::vector<std::uint8_t>(kImageSize, 0);
+    void Add(std::size_t offset, std::uint8_t bits) { bytes.at(offset) |= bits; }
+    void Add(std::size_t base, const FieldLayout &field);
+};
+
+struct PageTable {
+    const char *name; // "channel", "vfo", "dpmr.basic"
+    std::span<const FieldSpec> fields;
+    int firstRecord = 0; // the records a page edits: 1..199 for the channel editor, 0..0 for a
+    int lastRecord = 0;  // settings page
+    FieldTexts (*load)(const FieldContext &context, int record) = nullptr; // default: ShowFields
+    void (*store)(Image &image, const BandLimits &band, int record,
+                  const FieldTexts &texts) = nullptr; // default: StoreFields
+    // Bits the store writes besides the fields' own (a record reset to its defaults).
+    void (*alsoWrites)(int record, BitMask &mask) = nullptr;
+    // Fields another page also edits (a byte two pages share); they may overlap.
+    std::span<const char *const> shared = {};
+};
+
+FieldTexts LoadPage(const PageTable &page, const FieldContext &context, int record);
+void StorePage(const PageTable &page, Image &image, const BandLimits &band, int record,
+               const FieldTexts &texts);
+// Every bit the page's store may change for a record.
+BitMask PageWrites(const PageTable &page, int record);
+
+} // namespace dpmr
