@@ -1,10 +1,10 @@
 // The channel editor driven with real key and focus events, then checked against the image.
 
 #include "core/app/code_plug_document.h"
+#include "core/channels/channel_editor.h"
 #include "core/channels/channel_record.h"
 #include "ui/channels/channel_edit_dlg.h"
 #include "ui/widgets/field_binder.h"
-#include "core/channels/channel_editor.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -88,9 +88,10 @@ private slots:
 
     void theGridFiltersTypingAndPasteAndCommitsEveryWayOut() {
         CEditGrid grid;
-        grid.SetColumns({{"No.", 500},
-                         {"Code", 1500, GridColumn::Kind::Text, "0123456789ABCD*#", 4, true},
-                         {"Type", 1200, GridColumn::Kind::DropDown, {}, 0, false, {"Single", "Group"}}});
+        grid.SetColumns(
+            {{"No.", 500},
+             {"Code", 1500, GridColumn::Kind::Text, "0123456789ABCD*#", 4, true},
+             {"Type", 1200, GridColumn::Kind::DropDown, {}, 0, false, {"Single", "Group"}}});
         grid.SetRowCount(3);
         QStringList rejected;
         grid.endEdit = [&](int row, int column, QString &text) {
