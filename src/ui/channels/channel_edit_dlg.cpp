@@ -30,7 +30,12 @@ CChannelEditDlg::CChannelEditDlg(CodePlugDocument &document, int channel, QWidge
     ui_->rx_freq->setFocus();
 }
 
-CChannelEditDlg::~CChannelEditDlg() = default;
+CChannelEditDlg::~CChannelEditDlg() {
+    // The controls lose the focus while the dialog is destroyed: no commit may run then.
+    binder_->Detach();
+    ui_->channel_no->removeEventFilter(this);
+    ui_->rx_freq->removeEventFilter(this);
+}
 
 QWidget *CChannelEditDlg::channelNumberEdit() const {
     return ui_->channel_no;

@@ -132,8 +132,15 @@ void FieldBinder::CommitFocused() {
     }
 }
 
+void FieldBinder::Detach() {
+    detached_ = true;
+    for (const QPointer<QWidget> &widget : controls_)
+        if (widget)
+            widget->removeEventFilter(this);
+}
+
 void FieldBinder::Commit(int field) {
-    if (loading_)
+    if (loading_ || detached_)
         return;
     if (onCommit) {
         onCommit(field);
