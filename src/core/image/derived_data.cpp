@@ -10,7 +10,6 @@ namespace dpmr {
 namespace {
 
 using namespace channel_layout;
-constexpr unsigned kUsedBit = 7; // of a message record's last byte
 
 // An unset VFO frequency (top byte 0xFF or 0x00) counts as the lower band limit.
 std::int64_t VfoFrequencyOrLow(const Image &image, std::size_t offset, const BandLimits &band) {
@@ -47,21 +46,22 @@ void MarkChannels(Image &image, const BandLimits &band) {
 }
 
 void MarkOneKeyTargets(Image &image) {
+    namespace key = one_key_layout;
     for (int m = 1; m <= kMessageCount; ++m)
-        image.SetBit(MessageRecordOffset(m) + 127, kUsedBit, false);
+        WriteNumber(image, MessageRecordOffset(m), message_layout::kUsed, 0);
     for (int e = 0; e < kOneKeyCount; ++e) {
         const std::size_t entry = kOneKeyEntries + kOneKeyEntrySize * e;
-        if (image[entry] != 1)
+        if (ReadNumber(image, entry, key::kCallType) != key::kDigitalCall)
             continue;
-        const int contact = image[entry + 1];
+        const auto contact = static_cast<int>(ReadNumber(image, entry, key::kContact));
         if (contact >= 1 && contact <= kContactCount)
             WriteNumber(image, ContactRecordOffset(contact), contact_layout::kUsed, 1);
-        if (image[entry + 2] == 2) {
-            const int message = image[entry + 3];
+        if (ReadNumber(image, entry, key::kMessageMode) == key::kWithMessage) {
+            const auto message = static_cast<int>(ReadNumber(image, entry, key::kMessage));
             if (message >= 1 && message <= kMessageCount)
-                image.SetBit(MessageRecordOffset(message) + 127, kUsedBit, true);
+                WriteNumber(image, MessageRecordOffset(message), message_layout::kUsed, 1);
         } else {
-            image[entry + 3] = 0;
+            WriteNumber(image, entry, key::kMessage, 0);
         }
     }
 }

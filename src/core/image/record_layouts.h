@@ -112,6 +112,22 @@ inline constexpr std::array<NamedLayout, 5> kFields = {{
 }};
 } // namespace contact_layout
 
+namespace message_layout {
+// +127 bit 7: a one-key call sends this message (kept by the derived data).
+inline constexpr FieldLayout kUsed = FieldLayout::BitField(kMessageRecordSize - 1, 7, 1);
+} // namespace message_layout
+
+// A one-key call entry (8 bytes): a digital call names a contact and, with a message, the
+// message it sends.
+namespace one_key_layout {
+inline constexpr FieldLayout kCallType = FieldLayout::Byte(0);
+inline constexpr FieldLayout kContact = FieldLayout::Byte(1);
+inline constexpr FieldLayout kMessageMode = FieldLayout::Byte(2);
+inline constexpr FieldLayout kMessage = FieldLayout::Byte(3);
+inline constexpr std::uint64_t kDigitalCall = 1;
+inline constexpr std::uint64_t kWithMessage = 2;
+} // namespace one_key_layout
+
 // The 0.6 MHz offset and the default flag bytes of the record at `record`: what a cleared
 // channel and every record of a new image carry.
 void WriteDefaultRecordFields(Image &image, std::size_t record);
