@@ -1,6 +1,7 @@
 #include "ui/app/editor_commands.h"
 
 #include "ui/channels/channel_edit_dlg.h"
+#include "ui/dpmr/dpmr_dlg.h"
 
 #include <stdexcept>
 
@@ -8,6 +9,10 @@ namespace {
 
 std::unique_ptr<QDialog> MakeChannelEdit(const EditorEnv &env) {
     return std::make_unique<CChannelEditDlg>(env.document, env.currentChannel, env.parent);
+}
+
+std::unique_ptr<QDialog> MakeDpmr(const EditorEnv &env) {
+    return std::make_unique<CDpmrDlg>(env.document, env.parent);
 }
 
 } // namespace
@@ -19,7 +24,7 @@ const std::vector<EditorCommand> &EditorCommands() {
         {EditorId::BasicSetting, "Basic setting", StoreFirst::Nothing, false, nullptr},
         {EditorId::Alarm, "Alarm", StoreFirst::Nothing, false, nullptr},
         {EditorId::Dtmf, "DTMF", StoreFirst::Nothing, false, nullptr},
-        {EditorId::Dpmr, "dPMR", StoreFirst::ChannelTable, false, nullptr},
+        {EditorId::Dpmr, "dPMR", StoreFirst::ChannelTable, false, MakeDpmr},
         {EditorId::Vfo, "VFO", StoreFirst::ChannelTable, false, nullptr},
         {EditorId::PmsCh, "PMS ch", StoreFirst::ChannelTable, false, nullptr},
     };
