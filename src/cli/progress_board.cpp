@@ -35,8 +35,8 @@ std::string ProgressBoard::FormatLine(const std::string &phase, int blocks, int 
     std::string left = "--:--";
     if (blocks > 0)
         left = Clock(elapsed * (total - blocks) / blocks);
-    std::snprintf(text, sizeof text, "%-7s %3d/%d blocks %3d%%  %s elapsed  %s left",
-                  phase.c_str(), blocks, total, percent, Clock(elapsed).c_str(), left.c_str());
+    std::snprintf(text, sizeof text, "%-7s %3d/%d blocks %3d%%  %s elapsed  %s left", phase.c_str(),
+                  blocks, total, percent, Clock(elapsed).c_str(), left.c_str());
     return text;
 }
 
@@ -87,8 +87,8 @@ void ProgressBoard::Draw(bool force) {
         std::string label = s.label;
         label.resize(labelWidth_, ' ');
         frame += "\r\x1b[2K" + label + "  ";
-        frame += s.running || s.blocks > 0 ? FormatLine(s.phase, s.blocks, total_, s.elapsed)
-                                           : s.phase;
+        frame +=
+            s.running || s.blocks > 0 ? FormatLine(s.phase, s.blocks, total_, s.elapsed) : s.phase;
         frame += '\n';
     }
     std::fputs(frame.c_str(), out_);

@@ -5,7 +5,6 @@
 #include "cli/tool_commands.h"
 #include "cli/tool_observer.h"
 #include "core/app/backups.h"
-#include "core/app/settings_file.h"
 #include "core/image/code_plug_file.h"
 #include "core/image/factory_defaults.h"
 #include "core/link/link_protocol.h"
@@ -163,8 +162,7 @@ void WritePort(Fleet &fleet, std::size_t slot, const Image &image) {
     const LinkRun check = RunLink(fleet, slot, LinkDirection::Read, image, "verify");
     if (!check.outcome.completed) {
         result = {false, check.cancelled, check.failure + " (while verifying)"};
-    } else if (std::string difference =
-                   VerifyDifference(image, check.outcome, fleet.options.file);
+    } else if (std::string difference = VerifyDifference(image, check.outcome, fleet.options.file);
                !difference.empty()) {
         result = {false, false, difference};
     } else {
@@ -185,7 +183,8 @@ void ReadPort(Fleet &fleet, std::size_t slot, const Image &base, const std::stri
     } else {
         result = {true, false, "read into " + file};
         // The read is safe in its file already; a backup that fails only says so.
-        const BackupResult backup = SaveBackup(backups, BackupReason::Read, run.outcome.image, kept);
+        const BackupResult backup =
+            SaveBackup(backups, BackupReason::Read, run.outcome.image, kept);
         if (backup)
             std::fprintf(stderr, "dpmr-tool: backup %s\n", backup.path.c_str());
         else
@@ -226,15 +225,11 @@ int Report(Fleet &fleet, const char *done) {
     return cancelled ? kExitCancelled : kExitFailed;
 }
 
-struct BackupPlace {
-    std::string folder;
-    int kept = kDefaultBackupsKept;
-};
-
 BackupPlace BackupPlaceFor(const ToolOptions &options) {
-    const AppPaths paths = ResolveAppPaths(ExecutableFolder());
-    return {options.backupFolder.empty() ? BackupFolder(paths) : options.backupFolder,
-            BackupsKept(SettingsFile(paths.settingsFile))};
+    BackupPlace place = BackupPlaceOf(ResolveAppPaths(ExecutableFolder()));
+    if (!options.backupFolder.empty())
+        place.folder = options.backupFolder;
+    return place;
 }
 
 std::vector<std::string> Labels(const ToolOptions &options) {
@@ -289,7 +284,8 @@ int RunWriteCommand(const ToolOptions &options) {
     }
     // Never a write without a copy of what is written.
     const BackupPlace backups = BackupPlaceFor(options);
-    const BackupResult backup = SaveBackup(backups.folder, BackupReason::Write, image, backups.kept);
+    const BackupResult backup =
+        SaveBackup(backups.folder, BackupReason::Write, image, backups.kept);
     if (!backup) {
         std::fprintf(stderr, "dpmr-tool: %s; nothing written\n", backup.message.c_str());
         return kExitFailed;

@@ -3,9 +3,9 @@
 #include "cli/code_plug_summary.h"
 #include "core/app/code_plug_document.h"
 #include "core/channels/band_edits.h"
+#include "core/exchange/channel_csv.h"
 #include "core/image/band_limits.h"
 #include "core/image/code_plug_file.h"
-#include "core/exchange/channel_csv.h"
 #include "core/link/port_names.h"
 
 #include <cstdio>

@@ -65,8 +65,7 @@ ParseOutcome ParseToolOptions(int argc, const char *const *argv, ToolOptions &op
     CLI::App *read = app.add_subcommand("read", "read radios into code plug files; FILE is "
                                                 "written only after a complete read");
     read->add_option("--port", options.ports, kPortHelp)->required()->allow_extra_args(false);
-    read->add_option("FILE", options.files, "one file per --port, in the same order")
-        ->required();
+    read->add_option("FILE", options.files, "one file per --port, in the same order")->required();
     AddBackupOption(*read, options);
 
     CLI::App *write = app.add_subcommand("write", "write a code plug file into radios");
@@ -77,8 +76,7 @@ ParseOutcome ParseToolOptions(int argc, const char *const *argv, ToolOptions &op
 
     CLI::App *create = app.add_subcommand("new", "a new code plug, the bytes of New then Save");
     create->add_option("FILE", options.file, "the file to write")->required();
-    create
-        ->add_option("--band", options.band, "the band variant (default: the program's 400-470)")
+    create->add_option("--band", options.band, "the band variant (default: the program's 400-470)")
         ->check([](const std::string &band) {
             return BandRangeFromName(band)
                        ? std::string()
@@ -118,9 +116,8 @@ ParseOutcome ParseToolOptions(int argc, const char *const *argv, ToolOptions &op
     }
 
     const std::pair<CLI::App *, Command> commands[] = {
-        {read, Command::Read},           {write, Command::Write},
-        {create, Command::New},          {info, Command::Info},
-        {ports, Command::Ports},         {exportCsv, Command::ExportCsv},
+        {read, Command::Read},          {write, Command::Write}, {create, Command::New},
+        {info, Command::Info},          {ports, Command::Ports}, {exportCsv, Command::ExportCsv},
         {importCsv, Command::ImportCsv}};
     for (const auto &[command, which] : commands)
         if (command->parsed())

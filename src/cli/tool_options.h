@@ -14,7 +14,7 @@ struct ToolOptions {
     std::vector<std::string> files; // read: one per port, in the same order; others: one
     std::string file;               // files[0]
     std::string csv;                // export-csv and import-csv
-    std::string band; // "136-174", "350-390", "400-470"; empty: the program's start-up band
+    std::string band;         // "136-174", "350-390", "400-470"; empty: the program's start-up band
     std::string backupFolder; // empty: DATA/backups of the installed or built copy
     bool verify = false;
     bool trace = false;

@@ -53,7 +53,8 @@ protected:
 
 TEST_F(Backups, NamedByTimeAndReasonWithTheImageBytes) {
     const Image image = RandomImage(3);
-    const BackupResult read = SaveBackup(folder, BackupReason::Read, image, 50, LocalTime(5, 30, 7));
+    const BackupResult read =
+        SaveBackup(folder, BackupReason::Read, image, 50, LocalTime(5, 30, 7));
     ASSERT_TRUE(read) << read.message;
     EXPECT_EQ(read.path, folder + "/20261207-053007-read.dat");
     Image loaded;
@@ -87,10 +88,10 @@ TEST_F(Backups, OnlyTheNewestAreKeptAndOtherFilesAreLeftAlone) {
     for (int i = 0; i < 8; ++i)
         ASSERT_TRUE(SaveBackup(folder, i % 2 ? BackupReason::Read : BackupReason::Write, image, 5,
                                LocalTime(6, 0, i)));
-    EXPECT_EQ(Names(), (std::vector<std::string>{
-                           "20261207-060003-read.dat", "20261207-060004-write.dat",
-                           "20261207-060005-read.dat", "20261207-060006-write.dat",
-                           "20261207-060007-read.dat", "notes.txt"}));
+    EXPECT_EQ(Names(),
+              (std::vector<std::string>{"20261207-060003-read.dat", "20261207-060004-write.dat",
+                                        "20261207-060005-read.dat", "20261207-060006-write.dat",
+                                        "20261207-060007-read.dat", "notes.txt"}));
 }
 
 TEST_F(Backups, AFolderThatCannotBeMadeIsReported) {
@@ -106,9 +107,12 @@ TEST_F(Backups, TheNumberKeptComesFromProgramIni) {
     const std::string ini = (root / "Program.ini").string();
     SettingsFile settings(ini);
     EXPECT_EQ(BackupsKept(settings), kDefaultBackupsKept);
-    for (const auto &[text, kept] : std::vector<std::pair<std::string, int>>{
-             {"7", 7}, {"0", kDefaultBackupsKept}, {"-3", kDefaultBackupsKept},
-             {"12x", kDefaultBackupsKept}, {"200", 200}}) {
+    for (const auto &[text, kept] :
+         std::vector<std::pair<std::string, int>>{{"7", 7},
+                                                  {"0", kDefaultBackupsKept},
+                                                  {"-3", kDefaultBackupsKept},
+                                                  {"12x", kDefaultBackupsKept},
+                                                  {"200", 200}}) {
         ASSERT_TRUE(settings.Write("Setup", "BACKUPS", text));
         EXPECT_EQ(BackupsKept(settings), kept) << text;
     }

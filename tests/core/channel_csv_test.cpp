@@ -47,11 +47,12 @@ Image RandomChannels(std::uint32_t seed, const BandLimits &band, std::vector<int
         used.push_back(n);
         ChannelRecord r = ReadChannel(image, n);
         r.rxFreq = static_cast<std::uint64_t>(frequency());
-        r.txFreq = pick(0, 4) == 0 ? std::nullopt
-                                   : std::optional<std::uint64_t>(pick(0, 2) == 0 ? *r.rxFreq
-                                                                                  : frequency());
+        r.txFreq = pick(0, 4) == 0
+                       ? std::nullopt
+                       : std::optional<std::uint64_t>(pick(0, 2) == 0 ? *r.rxFreq : frequency());
         const auto tone = [&] {
-            return ToneCodeFromText(ToneList()[static_cast<std::size_t>(pick(0, kToneListSize - 1))]);
+            return ToneCodeFromText(
+                ToneList()[static_cast<std::size_t>(pick(0, kToneListSize - 1))]);
         };
         r.rxTone = pick(0, 3) == 0 ? kNoTone : tone();
         r.txTone = pick(0, 3) == 0 ? r.rxTone : tone();
@@ -134,30 +135,29 @@ TEST_F(ChannelCsvImport, BadValuesNameTheirLineAndColumn) {
                   "line 3, column 3 (Frequency)", "outside the band");
     ExpectRefused(kHeader + "2,X,14a.5,,0,,,,,,,,FM,,,,\n", "line 2, column 3 (Frequency)",
                   "not a frequency");
-    ExpectRefused(kHeader + "2,X,146.5,+,30.000000,,,,,,,,FM,,,,\n",
-                  "line 2, column 5 (Offset)", "transmit frequency 176.500000 MHz is outside");
+    ExpectRefused(kHeader + "2,X,146.5,+,30.000000,,,,,,,,FM,,,,\n", "line 2, column 5 (Offset)",
+                  "transmit frequency 176.500000 MHz is outside");
     ExpectRefused(kHeader + "2,X,146.5,-,abc,,,,,,,,FM,,,,\n", "line 2, column 5 (Offset)",
                   "not a frequency");
     ExpectRefused(kHeader + "2,X,146.5,dup,0,,,,,,,,FM,,,,\n", "line 2, column 4 (Duplex)",
                   "no duplex");
-    ExpectRefused(kHeader + "2,X,146.5,,0,Tone,88.4,,,,,,FM,,,,\n",
-                  "line 2, column 7 (rToneFreq)", "no CTCSS tone");
-    ExpectRefused(kHeader + "2,X,146.5,,0,DTCS,,,024,NN,,,FM,,,,\n",
-                  "line 2, column 9 (DtcsCode)", "no DCS code");
+    ExpectRefused(kHeader + "2,X,146.5,,0,Tone,88.4,,,,,,FM,,,,\n", "line 2, column 7 (rToneFreq)",
+                  "no CTCSS tone");
+    ExpectRefused(kHeader + "2,X,146.5,,0,DTCS,,,024,NN,,,FM,,,,\n", "line 2, column 9 (DtcsCode)",
+                  "no DCS code");
     ExpectRefused(kHeader + "2,X,146.5,,0,DTCS,,,023,NX,,,FM,,,,\n",
                   "line 2, column 10 (DtcsPolarity)", "no polarity");
     ExpectRefused(kHeader + "2,X,146.5,,0,Cross,,,,,,Tone->Foo,FM,,,,\n",
                   "line 2, column 12 (CrossMode)", "no cross mode");
     ExpectRefused(kHeader + "2,X,146.5,,0,Squelch,,,,,,,FM,,,,\n", "line 2, column 6 (Tone)",
                   "no tone mode");
-    ExpectRefused(kHeader + "2,X,146.5,,0,,,,,,,,AM,,,,\n", "line 2, column 13 (Mode)",
-                  "no mode");
+    ExpectRefused(kHeader + "2,X,146.5,,0,,,,,,,,AM,,,,\n", "line 2, column 13 (Mode)", "no mode");
     ExpectRefused(kHeader + "2,X,146.5,,0,,,,,,,,FM,,,Max,\n", "line 2, column 16 (Power)",
                   "not one of Low, High");
     ExpectRefused(kHeader + "2,X,146.5,,0,,,,,,,,FM,,Y,,\n", "line 2, column 15 (Skip)",
                   "no skip mark");
-    ExpectRefused(kHeader + "2,ThirteenChars,146.5,,0,,,,,,,,FM,,,,\n",
-                  "line 2, column 2 (Name)", "does not fit");
+    ExpectRefused(kHeader + "2,ThirteenChars,146.5,,0,,,,,,,,FM,,,,\n", "line 2, column 2 (Name)",
+                  "does not fit");
 }
 
 TEST_F(ChannelCsvImport, BadLocationsAndShapes) {
@@ -173,8 +173,7 @@ TEST_F(ChannelCsvImport, BadLocationsAndShapes) {
     ExpectRefused(kHeader + "5,\"open,146.5,,0,,,,,,,,FM,,,,\n", "line 2", "not closed by the end");
     ExpectRefused(kHeader + "5,a\"b,146.5,,0,,,,,,,,FM,,,,\n", "line 2", "quote");
     ExpectRefused("Location,Name\n1,X\n", "line 1", "no Frequency column");
-    ExpectRefused("Location,Frequency,Location\n", "line 1, column 3 (Location)",
-                  "named twice");
+    ExpectRefused("Location,Frequency,Location\n", "line 1, column 3 (Location)", "named twice");
     ExpectRefused("", "no header", "no header");
     ExpectRefused(kHeader + std::string("1,\0,146.5", 10) + "\n", "line 2", "NUL byte");
 }
@@ -259,8 +258,7 @@ TEST_F(ChannelCsvFiles, LargeBinaryAndMissingFilesAreRefusedWhole) {
     EXPECT_NE(result.message.find("plug.csv\": line "), std::string::npos) << result.message;
 
     result = ImportChannelsCsvFile((folder / "none.csv").string(), image);
-    EXPECT_NE(result.message.find("none.csv\": No such file"), std::string::npos)
-        << result.message;
+    EXPECT_NE(result.message.find("none.csv\": No such file"), std::string::npos) << result.message;
     EXPECT_EQ(DescribeDifferences(before, image), "");
 }
 

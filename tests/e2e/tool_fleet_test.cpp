@@ -29,8 +29,7 @@ protected:
     // Radio i saves its memory to saved<i>.dat after a write; `faults[i]` is its fault, if any.
     void StartRadios(const std::vector<std::string> &faults) {
         for (std::size_t i = 0; i < faults.size(); ++i) {
-            std::vector<std::string> args{"--quiet", "--wake-delay", "30", "--save",
-                                          Saved(i)};
+            std::vector<std::string> args{"--quiet", "--wake-delay", "30", "--save", Saved(i)};
             if (!faults[i].empty())
                 args.insert(args.end(), {"--fault", faults[i]});
             radios.push_back(std::make_unique<sim::SimProcess>());
@@ -38,7 +37,9 @@ protected:
             ASSERT_TRUE(radios.back()->Start(DPMR_SIM_PATH, args, error)) << error;
         }
     }
-    std::string Saved(std::size_t i) const { return dir.File("saved" + std::to_string(i) + ".dat"); }
+    std::string Saved(std::size_t i) const {
+        return dir.File("saved" + std::to_string(i) + ".dat");
+    }
     std::vector<std::string> PortArgs() const {
         std::vector<std::string> args;
         for (const auto &radio : radios)
@@ -76,8 +77,8 @@ TEST_P(FleetWithABadRadio, TheGoodRadiosAreWrittenAndVerifiedAndTheBadOneNamed) 
         ASSERT_TRUE(WaitForFile(Saved(i), kImageSize));
         EXPECT_TRUE(SameRange(LoadImage(Saved(i)), image, kLinkFirst, kLinkEnd)) << i;
     }
-    EXPECT_TRUE(Has(run.out, "3 of 4 radios written and verified; failed: " +
-                                 radios[2]->Path() + "\n"))
+    EXPECT_TRUE(
+        Has(run.out, "3 of 4 radios written and verified; failed: " + radios[2]->Path() + "\n"))
         << run.out;
     EXPECT_EQ(Lines(run.out), 4) << run.out;
     EXPECT_TRUE(Has(run.err, "dpmr-tool: " + radios[2]->Path() + ": ")) << run.err;
@@ -90,9 +91,9 @@ INSTANTIATE_TEST_SUITE_P(Faults, FleetWithABadRadio, ::testing::Values("hangup:2
 
 TEST_F(Fleet, ReadsIntoOneFilePerPortWithABackupEach) {
     StartRadios({"", ""});
-    const ToolRun run = RunTool({"read", "--backup-folder", dir.File("backups"), "--port",
-                                 radios[0]->Path(), "--port", radios[1]->Path(), dir.File("a.dat"),
-                                 dir.File("b.dat")});
+    const ToolRun run =
+        RunTool({"read", "--backup-folder", dir.File("backups"), "--port", radios[0]->Path(),
+                 "--port", radios[1]->Path(), dir.File("a.dat"), dir.File("b.dat")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(Has(run.out, radios[0]->Path() + ": read into " + dir.File("a.dat") + "\n"));
     EXPECT_TRUE(Has(run.out, radios[1]->Path() + ": read into " + dir.File("b.dat") + "\n"));
@@ -132,8 +133,8 @@ TEST_F(Fleet, AFailingBackupStopsTheWriteButNeverARead) {
     usleep(200 * 1000);
     EXPECT_EQ(::access(Saved(0).c_str(), F_OK), -1) << "written without a backup";
 
-    run = RunTool({"read", "--backup-folder", backups, "--port", radios[0]->Path(),
-                   dir.File("read.dat")});
+    run = RunTool(
+        {"read", "--backup-folder", backups, "--port", radios[0]->Path(), dir.File("read.dat")});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(Has(run.err, "warning: Cannot create the backup folder")) << run.err;
     EXPECT_EQ(LoadImage(dir.File("read.dat")).size(), kImageSize) << "the read is kept";

@@ -74,7 +74,9 @@ void DeleteOldest(const std::string &folder, int keep) {
 
 } // namespace
 
-std::string BackupFolder(const AppPaths &paths) { return paths.dataFolder + "/backups"; }
+BackupPlace BackupPlaceOf(const AppPaths &paths) {
+    return {paths.dataFolder + "/backups", BackupsKept(SettingsFile(paths.settingsFile))};
+}
 
 int BackupsKept(const SettingsFile &settings) {
     const std::string text = settings.Read("Setup", "BACKUPS");
@@ -90,11 +92,12 @@ BackupResult SaveBackup(const std::string &folder, BackupReason reason, const Im
     BackupResult result;
     if (!MakeFolder(folder, result.message))
         return result;
-    std::tm local {};
+    std::tm local{};
     ::localtime_r(&now, &local);
     char stem[64];
     std::strftime(stem, sizeof stem, "%Y%m%d-%H%M%S", &local);
-    const std::string name = std::string(stem) + (reason == BackupReason::Read ? "-read" : "-write");
+    const std::string name =
+        std::string(stem) + (reason == BackupReason::Read ? "-read" : "-write");
     if (!ClaimName(folder, name, result.path, result.message))
         return result;
     if (const FileResult saved = SaveCodePlugFile(result.path, image); !saved) {

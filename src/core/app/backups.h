@@ -22,10 +22,15 @@ struct BackupResult {
     explicit operator bool() const { return ok; }
 };
 
-// DATA/backups of these paths.
-std::string BackupFolder(const AppPaths &paths);
 // "[Setup] BACKUPS" of Program.ini; the default when absent or not a number of 1 or more.
 int BackupsKept(const SettingsFile &settings);
+
+struct BackupPlace {
+    std::string folder; // DATA/backups
+    int kept = kDefaultBackupsKept;
+};
+// Where the program and the tool of these paths keep their backups, and how many.
+BackupPlace BackupPlaceOf(const AppPaths &paths);
 
 // Writes folder/YYYYMMDD-HHMMSS-read.dat (or -write.dat; "-2", "-3" ... after the time when
 // that name is taken) atomically, creating the folder, then deletes the oldest backups beyond

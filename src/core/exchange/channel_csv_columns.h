@@ -7,9 +7,9 @@
 namespace dpmr::csv {
 
 inline constexpr std::array<std::string_view, 19> kColumns = {
-    "Location", "Name",         "Frequency", "Duplex",     "Offset",    "Tone",  "rToneFreq",
-    "cToneFreq", "DtcsCode",    "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep",
-    "Skip",     "Power",        "Comment",   "ChannelType", "Bandwidth"};
+    "Location",  "Name",     "Frequency",    "Duplex",      "Offset",    "Tone", "rToneFreq",
+    "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode",  "CrossMode", "Mode", "TStep",
+    "Skip",      "Power",    "Comment",      "ChannelType", "Bandwidth"};
 
 // Tone modes; Cross takes its pair from CrossMode ("Tone->DTCS": transmit, then receive).
 inline constexpr std::string_view kToneModeTone = "Tone"; // transmit CTCSS only

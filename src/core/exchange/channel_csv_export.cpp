@@ -133,9 +133,9 @@ std::string ChannelsToCsv(const Image &image) {
         // The grid the frequency sits on: 2.5 kHz steps are 250 units of 10 Hz.
         const std::string step = rx % 250 == 0 ? "2.50" : "3.125";
         text += Row({std::to_string(n), ReadAlias(image, n), row[kColRxFreq], duplex, offset,
-                     tones.mode, tones.rTone, tones.cTone, tones.dtcs, tones.polarity,
-                     tones.rxDtcs, tones.cross, mode, step, skip ? "S" : "", power, "",
-                     row[kColChannelType], row[kColBandwidth]});
+                     tones.mode, tones.rTone, tones.cTone, tones.dtcs, tones.polarity, tones.rxDtcs,
+                     tones.cross, mode, step, skip ? "S" : "", power, "", row[kColChannelType],
+                     row[kColBandwidth]});
     }
     return text;
 }

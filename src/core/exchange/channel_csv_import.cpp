@@ -53,7 +53,9 @@ bool IsDecimal(std::string_view text) {
     return text.size() > 1 && digits(text.substr(0, dot)) && digits(text.substr(dot + 1));
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
 
 // The fields of one data row by column name; a column the header lacks reads as empty.
 class RowFields {
@@ -108,8 +110,8 @@ std::optional<std::string> CtcssCell(const std::string &text) {
 std::optional<std::string> DcsCell(const std::string &code, char polarity) {
     if (code.empty() || code.size() > 3 || !IsDecimal(code) || code.find('.') != code.npos)
         return std::nullopt;
-    const std::string text = "D" + std::string(3 - code.size(), '0') + code +
-                             (polarity == 'R' ? 'I' : 'N');
+    const std::string text =
+        "D" + std::string(3 - code.size(), '0') + code + (polarity == 'R' ? 'I' : 'N');
     const auto &tones = ToneList();
     return std::find(tones.begin(), tones.end(), text) == tones.end()
                ? std::nullopt
@@ -140,7 +142,8 @@ std::optional<RowError> ReadTones(const RowFields &f, ToneCells &cells) {
         cell = *tone;
         return std::nullopt;
     };
-    const auto dcs = [&](const char *column, char pol, std::string &cell) -> std::optional<RowError> {
+    const auto dcs = [&](const char *column, char pol,
+                         std::string &cell) -> std::optional<RowError> {
         std::string text = f.Get(column);
         if (text.empty())
             text = kDefaultDcs;
@@ -200,7 +203,7 @@ std::optional<RowError> ReadFrequencies(const RowFields &f, const BandLimits &ba
     const std::string duplex = f.Get("Duplex");
     const std::string offsetText = f.Get("Offset");
     // Not snapped: an offset is the difference of two grid points.
-    const auto offset = offsetText.empty()   ? std::optional<std::int64_t>(0)
+    const auto offset = offsetText.empty()      ? std::optional<std::int64_t>(0)
                         : IsDecimal(offsetText) ? std::optional(FrequencyFromText(offsetText))
                                                 : std::nullopt;
     if (!offset)
@@ -245,8 +248,8 @@ std::string ChoiceList(int column) {
 
 std::optional<RowError> ReadChoices(const RowFields &f, ChannelRow &row) {
     // Missing values take what a new channel typed into the table gets.
-    const auto pick = [&](const char *name, int column, const std::string &fallback)
-        -> std::optional<RowError> {
+    const auto pick = [&](const char *name, int column,
+                          const std::string &fallback) -> std::optional<RowError> {
         const std::string word = f.Get(name);
         const auto choice = word.empty() ? fallback : Choice(column, word);
         if (!choice)
@@ -355,10 +358,10 @@ CsvImportResult ImportChannelsCsv(std::string_view text, const std::string &sour
         const RowFields fields(columns, row);
         const std::string location = fields.Get("Location");
         const int locationColumn = fields.Index("Location");
-        const long n = IsDecimal(location) && location.find('.') == std::string::npos &&
-                               location.size() <= 3
-                           ? std::strtol(location.c_str(), nullptr, 10)
-                           : 0;
+        const long n =
+            IsDecimal(location) && location.find('.') == std::string::npos && location.size() <= 3
+                ? std::strtol(location.c_str(), nullptr, 10)
+                : 0;
         if (n < 1 || n > kChannelCount)
             return fail.At(row.line, locationColumn, "Location",
                            Quoted(location) + " is no channel (1 to " +
@@ -381,8 +384,7 @@ CsvImportResult ImportChannelsCsv(std::string_view text, const std::string &sour
             if (ReadAlias(result, static_cast<int>(n)) != name)
                 return fail.At(row.line, fields.Index("Name"), "Name",
                                Quoted(name) + " does not fit: at most " +
-                                   std::to_string(kAliasLength) +
-                                   " printable ASCII characters");
+                                   std::to_string(kAliasLength) + " printable ASCII characters");
         }
     }
     StoreChannelTable(table, result, band);

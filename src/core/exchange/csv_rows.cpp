@@ -50,7 +50,9 @@ void OnRowEnd(int, void *context) {
 }
 
 // Spaces are part of a field; the reader of a column decides whether they count.
-int NoSpaces(unsigned char) { return 0; }
+int NoSpaces(unsigned char) {
+    return 0;
+}
 
 } // namespace
 

@@ -37,6 +37,8 @@ const CommandText kCommands[] = {
     {"Open", "&Open...\tCtrl+O", "Open an existing document\nOpen"},
     {"Save", "&Save\tCtrl+S", "Save the active document\nSave"},
     {"SaveAs", "Save &As...", "Save the active document with a new name\nSave As"},
+    {"ImportChannels", "&Import channels...", "Read channels from a CSV file\nImport"},
+    {"ExportChannels", "&Export channels...", "Save the channels as a CSV file\nExport"},
     {"Print", "&Print...\tCtrl+P", "Print the active document\nPrint"},
     {"PrintPreview", "Print Pre&view", "Display full pages\nPrint Preview"},
     {"PrintSetup", "P&rint Setup...", "Change the printer and printing options\nPrint Setup"},
@@ -129,6 +131,8 @@ void CMainFrame::CreateActions() {
 void CMainFrame::CreateMenus() {
     QMenu *file = menuBar()->addMenu("&File");
     file->addActions({action("New"), action("Open"), action("Save"), action("SaveAs")});
+    file->addSeparator();
+    file->addActions({action("ImportChannels"), action("ExportChannels")});
     file->addSeparator();
     file->addActions({action("Print"), action("PrintPreview"), action("PrintSetup")});
     file->addSeparator();

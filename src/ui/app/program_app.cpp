@@ -1,5 +1,6 @@
 #include "ui/app/program_app.h"
 
+#include "ui/app/channel_exchange_commands.h"
 #include "ui/app/main_frame.h"
 #include "ui/link/link_commands.h"
 
@@ -36,4 +37,5 @@ void CProgramApp::ExitInstance() {
 
 void CProgramApp::ConnectLinkCommands(CMainFrame &frame) {
     new LinkCommands(*this, frame);
+    new ChannelExchangeCommands(*this, frame);
 }

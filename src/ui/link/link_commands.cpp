@@ -3,6 +3,7 @@
 #include "ui/app/main_frame.h"
 #include "ui/app/program_app.h"
 #include "ui/channels/program_view.h"
+#include "ui/link/link_backups.h"
 #include "ui/link/port_dlg.h"
 #include "ui/link/read_write_dlg.h"
 
@@ -23,11 +24,14 @@ void LinkCommands::OnRead() {
     if (dialog.resultFlag() == 1) {
         app_.document().ReplaceImage(dialog.receivedImage());
         frame_.view()->OnInitialUpdate();
+        BackupAfterRead(frame_, dpmr::BackupPlaceOf(app_.paths()), dialog.receivedImage());
     }
 }
 
 void LinkCommands::OnWrite() {
     frame_.view()->StoreChannelTable();
+    if (!BackupBeforeWrite(frame_, dpmr::BackupPlaceOf(app_.paths()), app_.document().image))
+        return;
     CReadWriteDlg dialog("Write data", dpmr::LinkDirection::Write, app_.portName,
                          app_.document().image, app_.link, &frame_);
     dialog.exec();
