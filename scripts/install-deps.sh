@@ -3,7 +3,8 @@
 # are present. Extra package names may be given as arguments.
 set -euo pipefail
 
-packages=(build-essential cmake pkg-config libgtest-dev qt6-base-dev libgl-dev "$@")
+packages=(build-essential cmake pkg-config libgtest-dev qt6-base-dev libgl-dev libcsv-dev libcli11-dev
+          desktop-file-utils dpkg-dev file "$@")
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

@@ -1,20 +1,14 @@
-// dpmr-tool: reads and writes the radio and makes and inspects code plug files from a shell.
+// dpmr-tool: reads and writes radios and makes, inspects and converts code plug files from a
+// shell.
 
 #include "cli/tool_commands.h"
 #include "cli/tool_options.h"
 
-#include <cstdio>
-#include <string>
-#include <vector>
-
 int main(int argc, char **argv) {
     using namespace dpmr::cli;
     ToolOptions options;
-    std::string error;
-    if (!ParseToolOptions({argv + 1, argv + argc}, options, error)) {
-        std::fprintf(stderr, "dpmr-tool: %s\n%s", error.c_str(), kToolUsage);
-        return kExitUsage;
-    }
+    if (const ParseOutcome parsed = ParseToolOptions(argc, argv, options); !parsed.proceed)
+        return parsed.exitCode;
     switch (options.command) {
     case Command::Read:
         return RunReadCommand(options);
@@ -26,10 +20,12 @@ int main(int argc, char **argv) {
         return RunInfoCommand(options);
     case Command::Ports:
         return RunPortsCommand();
-    case Command::Help:
+    case Command::ExportCsv:
+        return RunExportCsvCommand(options);
+    case Command::ImportCsv:
+        return RunImportCsvCommand(options);
     case Command::None:
         break;
     }
-    std::fputs(kToolUsage, stdout);
-    return 0;
+    return kExitUsage;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The commands of dpmr-tool. Each returns the exit code: 0 done, 1 failed (after one line on
-// stderr naming the port or file and the reason), 130 cancelled with Ctrl-C.
+// stderr naming the port or file and the reason), 130 cancelled with Ctrl-C. read and write
+// run one link per --port at once and fail when any port failed.
 
 #include "cli/tool_options.h"
 
@@ -14,6 +15,8 @@ int RunReadCommand(const ToolOptions &options);
 int RunWriteCommand(const ToolOptions &options);
 int RunNewCommand(const ToolOptions &options);
 int RunInfoCommand(const ToolOptions &options);
+int RunExportCsvCommand(const ToolOptions &options);
+int RunImportCsvCommand(const ToolOptions &options);
 int RunPortsCommand();
 
 } // namespace dpmr::cli

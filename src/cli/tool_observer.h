@@ -1,7 +1,8 @@
 #pragma once
-// Watches an exchange for dpmr-tool: a progress line on stderr when stderr is a terminal, and
-// the message the exchange ended with.
+// Watches one port's exchange for dpmr-tool: steps that port's progress line and keeps the
+// message the exchange ended with.
 
+#include "cli/progress_board.h"
 #include "core/link/radio_link.h"
 
 #include <string>
@@ -10,27 +11,27 @@ namespace dpmr::cli {
 
 class ToolObserver : public LinkObserver {
 public:
-    ToolObserver(std::string label, bool showProgress)
-        : label_(std::move(label)), showProgress_(showProgress) {}
-    ~ToolObserver() override { EndProgressLine(); }
+    ToolObserver(ProgressBoard &board, std::size_t slot) : board_(board), slot_(slot) {}
 
     void DisableStart() override {}
-    int StepProgress() override { return ++position_; }
-    void SetPercentText(const std::string &text) override;
-    void ShowMessage(const std::string &text, const std::string &detail) override;
-    void RequestClose() override { EndProgressLine(); }
+    int StepProgress() override {
+        board_.Step(slot_, ++position_);
+        return position_;
+    }
+    void SetPercentText(const std::string &) override {}
+    void ShowMessage(const std::string &text, const std::string &detail) override {
+        message_ = text;
+        detail_ = detail;
+    }
+    void RequestClose() override {}
 
     const std::string &Message() const { return message_; }
     const std::string &Detail() const { return detail_; }
 
 private:
-    void EndProgressLine();
-
-    std::string label_;
-    bool showProgress_;
-    bool lineOpen_ = false;
+    ProgressBoard &board_;
+    std::size_t slot_;
     int position_ = 0;
-    std::string lastText_;
     std::string message_;
     std::string detail_;
 };

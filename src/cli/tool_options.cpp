@@ -1,127 +1,147 @@
 #include "cli/tool_options.h"
 
 #include "core/image/band_limits.h"
+#include "core/link/port_names.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <cstdlib>
+#include <set>
 
 namespace dpmr::cli {
 
-const char *const kToolUsage =
-    "usage: dpmr-tool [--trace] read --port PORT FILE      read the radio into FILE\n"
-    "       dpmr-tool [--trace] write --port PORT [--verify] FILE\n"
-    "                                                     write FILE into the radio\n"
-    "       dpmr-tool new FILE [--band 136-174|350-390|400-470]\n"
-    "                                                     a new code plug, as New then Save\n"
-    "       dpmr-tool info FILE                           what a code plug holds\n"
-    "       dpmr-tool ports                               COM numbers and their devices\n"
-    "PORT is COM1 to COM16 (see ports) or a device path such as /dev/ttyUSB0 or the path\n"
-    "dpmr-radio-sim prints. --verify reads the radio back and compares. --trace prints every\n"
-    "byte sent (>) and received (<) on stderr.\n";
-
 namespace {
 
-struct CommandName {
-    const char *name;
-    Command command;
-};
-constexpr CommandName kCommands[] = {{"read", Command::Read},   {"write", Command::Write},
-                                     {"new", Command::New},     {"info", Command::Info},
-                                     {"ports", Command::Ports}, {"help", Command::Help}};
+constexpr const char *kUsage =
+    "usage: dpmr-tool [--trace] read --port PORT [--port PORT ...] FILE [FILE ...]\n"
+    "       dpmr-tool [--trace] write --port PORT [--port PORT ...] [--verify] FILE\n"
+    "       dpmr-tool new FILE [--band 136-174|350-390|400-470]\n"
+    "       dpmr-tool info FILE\n"
+    "       dpmr-tool ports\n"
+    "       dpmr-tool export-csv FILE.dat OUT.csv\n"
+    "       dpmr-tool import-csv FILE.dat IN.csv\n"
+    "dpmr-tool COMMAND --help describes a command.\n";
+
+constexpr const char *kPortHelp =
+    "COM1 to COM16 (see ports) or a device path such as /dev/ttyUSB0 or the path "
+    "dpmr-radio-sim prints; give it again for more radios, programmed at the same time";
+
+std::string CanonicalDevice(const std::string &port) {
+    std::string device = ResolvePortName(port);
+    if (device.empty())
+        device = port;
+    if (char *real = ::realpath(device.c_str(), nullptr)) {
+        device = real;
+        std::free(real);
+    }
+    return device;
+}
+
+void AddBackupOption(CLI::App &command, ToolOptions &options) {
+    command.add_option("--backup-folder", options.backupFolder,
+                       "where the automatic backups go (default: DATA/backups beside the "
+                       "program, or in ~/.config/dpmr-cps/)");
+}
 
 } // namespace
 
-bool ParseToolOptions(const std::vector<std::string> &args, ToolOptions &options,
-                      std::string &error) {
-    std::vector<std::string> files;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string arg = args[i];
-        std::string value;
-        bool hasValue = false;
-        if (arg.rfind("--", 0) == 0) {
-            if (const auto equals = arg.find('='); equals != std::string::npos) {
-                value = arg.substr(equals + 1);
-                arg.resize(equals);
-                hasValue = true;
-            }
-        }
-        const auto take = [&](std::string &out) {
-            if (!hasValue) {
-                if (i + 1 >= args.size()) {
-                    error = arg + " needs a value";
-                    return false;
-                }
-                value = args[++i];
-            }
-            out = value;
-            return true;
-        };
-        if (arg == "--trace") {
-            options.trace = true;
-        } else if (arg == "--verify") {
-            options.verify = true;
-        } else if (arg == "--help" || arg == "-h") {
-            options.command = Command::Help;
-            return true;
-        } else if (arg == "--port") {
-            if (!take(options.port))
-                return false;
-        } else if (arg == "--band") {
-            if (!take(options.band))
-                return false;
-            if (!BandVariantFromName(options.band)) {
-                error = "unknown band \"" + options.band + "\" (136-174, 350-390 or 400-470)";
-                return false;
-            }
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            error = "unknown option \"" + arg + "\"";
-            return false;
-        } else if (options.command == Command::None) {
-            for (const auto &known : kCommands)
-                if (arg == known.name)
-                    options.command = known.command;
-            if (options.command == Command::None) {
-                error = "unknown command \"" + arg + "\"";
-                return false;
-            }
-        } else {
-            files.push_back(arg);
-        }
+std::string DuplicatePort(const std::vector<std::string> &ports) {
+    std::set<std::string> seen;
+    for (const auto &port : ports)
+        if (!seen.insert(CanonicalDevice(port)).second)
+            return port;
+    return {};
+}
+
+ParseOutcome ParseToolOptions(int argc, const char *const *argv, ToolOptions &options) {
+    CLI::App app("Reads and writes the radio, and makes, inspects and converts code plug files.",
+                 "dpmr-tool");
+    app.require_subcommand(1);
+    app.add_flag("--trace", options.trace,
+                 "print every byte sent (>) and received (<) on stderr (read and write)");
+    app.footer("Every failure exits non-zero after one line on stderr naming the port or file.");
+
+    CLI::App *read = app.add_subcommand("read", "read radios into code plug files; FILE is "
+                                                "written only after a complete read");
+    read->add_option("--port", options.ports, kPortHelp)->required()->allow_extra_args(false);
+    read->add_option("FILE", options.files, "one file per --port, in the same order")->required();
+    AddBackupOption(*read, options);
+
+    CLI::App *write = app.add_subcommand("write", "write a code plug file into radios");
+    write->add_option("--port", options.ports, kPortHelp)->required()->allow_extra_args(false);
+    write->add_flag("--verify", options.verify, "read each radio back and compare");
+    write->add_option("FILE", options.file, "the code plug to write")->required();
+    AddBackupOption(*write, options);
+
+    CLI::App *create = app.add_subcommand("new", "a new code plug, the bytes of New then Save");
+    create->add_option("FILE", options.file, "the file to write")->required();
+    create->add_option("--band", options.band, "the band variant (default: the program's 400-470)")
+        ->check([](const std::string &band) {
+            return BandVariantFromName(band)
+                       ? std::string()
+                       : "unknown band \"" + band + "\" (136-174, 350-390 or 400-470)";
+        });
+
+    CLI::App *info = app.add_subcommand("info", "what a code plug holds");
+    info->add_option("FILE", options.file, "the code plug")->required();
+
+    CLI::App *ports = app.add_subcommand("ports", "COM numbers and the devices they stand for");
+
+    CLI::App *exportCsv =
+        app.add_subcommand("export-csv", "write the channels of a code plug as CSV");
+    exportCsv->add_option("FILE", options.file, "the code plug (.dat)")->required();
+    exportCsv->add_option("OUT", options.csv, "the CSV file to write")->required();
+
+    CLI::App *importCsv = app.add_subcommand(
+        "import-csv", "put the channels of a CSV file into a code plug; all rows or none");
+    importCsv->add_option("FILE", options.file, "the code plug (.dat) to change")->required();
+    importCsv->add_option("IN", options.csv, "the CSV file to read")->required();
+
+    for (CLI::App *command : app.get_subcommands({}))
+        command->fallthrough();
+
+    const auto usageError = [](const std::string &what) {
+        std::fprintf(stderr, "dpmr-tool: %s\n%s", what.c_str(), kUsage);
+        return ParseOutcome{false, 2};
+    };
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp &) {
+        // help() describes the command given before --help, or the whole tool.
+        std::fputs(app.help().c_str(), stdout);
+        return {false, 0};
+    } catch (const CLI::ParseError &error) {
+        return usageError(error.what());
     }
 
-    const Command command = options.command;
-    if (command == Command::None) {
-        error = "no command";
-        return false;
+    const std::pair<CLI::App *, Command> commands[] = {
+        {read, Command::Read},          {write, Command::Write}, {create, Command::New},
+        {info, Command::Info},          {ports, Command::Ports}, {exportCsv, Command::ExportCsv},
+        {importCsv, Command::ImportCsv}};
+    for (const auto &[command, which] : commands)
+        if (command->parsed())
+            options.command = which;
+
+    const bool link = options.command == Command::Read || options.command == Command::Write;
+    if (options.trace && !link)
+        return usageError("--trace is for read and write only");
+    if (options.command == Command::Read && options.files.size() != options.ports.size())
+        return usageError("give one FILE per --port (" + std::to_string(options.ports.size()) +
+                          " ports, " + std::to_string(options.files.size()) + " files)");
+    if (options.command != Command::Read && !options.file.empty())
+        options.files = {options.file};
+    if (!options.files.empty())
+        options.file = options.files.front();
+    if (const std::string twice = DuplicatePort(options.ports); !twice.empty())
+        return usageError("port " + twice + " is given twice");
+    if (options.command == Command::Read) {
+        std::set<std::string> seen;
+        for (const auto &file : options.files)
+            if (!seen.insert(file).second)
+                return usageError("file " + file + " is given twice");
     }
-    if (command == Command::Help)
-        return true;
-    const bool needsFile = command != Command::Ports;
-    if (files.size() != (needsFile ? 1u : 0u)) {
-        error = needsFile ? "give exactly one FILE" : "ports takes no FILE";
-        return false;
-    }
-    if (needsFile)
-        options.file = files[0];
-    const bool link = command == Command::Read || command == Command::Write;
-    if (link && options.port.empty()) {
-        error = "--port PORT is needed";
-        return false;
-    }
-    if (!link && !options.port.empty()) {
-        error = "--port is for read and write only";
-        return false;
-    }
-    if (options.verify && command != Command::Write) {
-        error = "--verify is for write only";
-        return false;
-    }
-    if (!options.band.empty() && command != Command::New) {
-        error = "--band is for new only";
-        return false;
-    }
-    if (options.trace && !link) {
-        error = "--trace is for read and write only";
-        return false;
-    }
-    return true;
+    return {true, 0};
 }
 
 } // namespace dpmr::cli

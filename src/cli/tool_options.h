@@ -1,26 +1,35 @@
 #pragma once
-// The command line of dpmr-tool.
+// The command line of dpmr-tool, parsed by CLI11.
 
 #include <string>
 #include <vector>
 
 namespace dpmr::cli {
 
-enum class Command { None, Help, Read, Write, New, Info, Ports };
+enum class Command { None, Read, Write, New, Info, Ports, ExportCsv, ImportCsv };
 
 struct ToolOptions {
     Command command = Command::None;
-    std::string port;
-    std::string file;
-    std::string band; // "136-174", "350-390", "400-470"; empty: the program's start-up band
+    std::vector<std::string> ports; // read and write: one link per port, all at once
+    std::vector<std::string> files; // read: one per port, in the same order; others: one
+    std::string file;               // files[0]
+    std::string csv;                // export-csv and import-csv
+    std::string band;         // "136-174", "350-390", "400-470"; empty: the program's start-up band
+    std::string backupFolder; // empty: DATA/backups of the installed or built copy
     bool verify = false;
     bool trace = false;
 };
 
-// The words after the program name; false with a message on a usage error.
-bool ParseToolOptions(const std::vector<std::string> &args, ToolOptions &options,
-                      std::string &error);
+struct ParseOutcome {
+    bool proceed = false; // false: exit with exitCode (help shown, or a usage error)
+    int exitCode = 0;
+};
 
-extern const char *const kToolUsage;
+// Prints help on stdout, or a usage error and the usage on stderr.
+ParseOutcome ParseToolOptions(int argc, const char *const *argv, ToolOptions &options);
+
+// The same physical port named twice (COM1 and the device it stands for, say) in `ports`;
+// empty when none is.
+std::string DuplicatePort(const std::vector<std::string> &ports);
 
 } // namespace dpmr::cli

@@ -44,9 +44,12 @@ protected:
 TEST_F(Tool, ReadWriteAndVerifyRoundTrip) {
     StartRadio({"--quiet"});
     const std::string file = dir.File("plug.dat");
-    ToolRun run = RunTool({"read", "--port", radio.Path(), file});
+    ToolRun run =
+        RunTool({"read", "--port", radio.Path(), "--backup-folder", dir.File("backups"), file});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.err, "") << "quiet when stderr is no terminal";
+    EXPECT_EQ(run.err.rfind("dpmr-tool: backup " + dir.File("backups/"), 0), 0u) << run.err;
+    EXPECT_EQ(Lines(run.err), 1) << "no progress when stdout is no terminal: " << run.err;
+    EXPECT_EQ(run.out, radio.Path() + ": read into " + file + "\n");
     const Image read = LoadImage(file);
     EXPECT_TRUE(SameRange(read, radioMemory, kLinkFirst, kLinkEnd));
     EXPECT_EQ(read[0], 0x01) << "a new file takes a new code plug's file-only bytes";
@@ -108,9 +111,10 @@ TEST_F(Tool, VerifyNamesTheFirstBlockThatDiffers) {
     StartRadio({"--quiet", "--fault", "ignore-write:37"});
     const std::string file = dir.File("plug.dat");
     SaveImage(file, RandomImage(34));
-    const ToolRun run = RunTool({"write", "--verify", "--port", radio.Path(), file});
+    const ToolRun run = RunTool({"write", "--verify", "--port", radio.Path(), "--backup-folder",
+                                 dir.File("backups"), file});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(Lines(run.err), 1) << run.err;
+    EXPECT_EQ(Lines(run.err), 2) << "the backup and the failure: " << run.err;
     EXPECT_TRUE(Has(run.err, "verify failed: block 37 (0x0580)")) << run.err;
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/app/about_dlg.h"
 #include "ui/app/artwork.h"
+#include "ui/app/channel_exchange_commands.h"
 #include "ui/app/editor_commands.h"
 #include "ui/app/program_app.h"
 #include "ui/channels/channel_table_view.h"
@@ -43,6 +44,10 @@ const CommandText kCommands[] = {
     {Command::Open, "Open", "&Open...\tCtrl+O", "Open an existing document\nOpen"},
     {Command::Save, "Save", "&Save\tCtrl+S", "Save the active document\nSave"},
     {Command::SaveAs, "SaveAs", "Save &As...", "Save the active document with a new name\nSave As"},
+    {Command::ImportChannels, "ImportChannels", "&Import channels...",
+     "Read channels from a CSV file\nImport"},
+    {Command::ExportChannels, "ExportChannels", "&Export channels...",
+     "Save the channels as a CSV file\nExport"},
     {Command::Print, "Print", "&Print...\tCtrl+P", "Print the active document\nPrint"},
     {Command::PrintPreview, "PrintPreview", "Print Pre&view", "Display full pages\nPrint Preview"},
     {Command::PrintSetup, "PrintSetup", "P&rint Setup...",
@@ -136,10 +141,12 @@ void CMainFrame::CreateActions() {
                 app_.portName,
                 app_.link,
                 this,
+                dpmr::BackupPlaceOf(app_.paths()),
                 [this] { view_->CommitOpenEdit(); },
                 [this] { view_->StoreChannelTable(); },
                 [this] { view_->OnInitialUpdate(); }};
     link_ = new LinkCommands(std::move(env), this);
+    new ChannelExchangeCommands(app_, *this);
     connect(action(Command::Read), &QAction::triggered, link_, &LinkCommands::OnRead);
     connect(action(Command::Write), &QAction::triggered, link_, &LinkCommands::OnWrite);
     connect(action(Command::Port), &QAction::triggered, link_, &LinkCommands::OnPort);
@@ -211,6 +218,8 @@ void CMainFrame::CreateMenus() {
     QMenu *file = menuBar()->addMenu("&File");
     file->addActions({action(Command::New), action(Command::Open), action(Command::Save),
                       action(Command::SaveAs)});
+    file->addSeparator();
+    file->addActions({action(Command::ImportChannels), action(Command::ExportChannels)});
     file->addSeparator();
     file->addActions(
         {action(Command::Print), action(Command::PrintPreview), action(Command::PrintSetup)});

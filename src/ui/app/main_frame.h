@@ -20,6 +20,8 @@ enum class Command {
     Open,
     Save,
     SaveAs,
+    ImportChannels,
+    ExportChannels,
     Print,
     PrintPreview,
     PrintSetup,

@@ -1,5 +1,8 @@
 #include "ui/link/link_commands.h"
 
+#include "ui/link/link_backups.h"
+
+#include <QMainWindow>
 #include "ui/link/port_dlg.h"
 #include "ui/link/read_write_dlg.h"
 
@@ -13,11 +16,15 @@ void LinkCommands::OnRead() {
     if (dialog.resultFlag() == 1) {
         env_.document.ReplaceImage(dialog.receivedImage());
         env_.reloadView();
+        BackupAfterRead(*env_.window, env_.backups, dialog.receivedImage());
     }
 }
 
 void LinkCommands::OnWrite() {
     env_.storeChannelTable();
+    // Never a write without a copy of what is about to go to the radio.
+    if (!BackupBeforeWrite(*env_.window, env_.backups, env_.document.image))
+        return;
     CReadWriteDlg dialog("Write data", dpmr::LinkDirection::Write, env_.portName,
                          env_.document.image, env_.link, env_.window);
     dialog.exec();

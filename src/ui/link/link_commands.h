@@ -2,6 +2,7 @@
 // Read, Write and Port. The main window says what to do around them (store the table before a
 // write, reload the form after a read); this folder knows nothing of the window.
 
+#include "core/app/backups.h"
 #include "core/app/code_plug_document.h"
 #include "core/link/radio_link.h"
 
@@ -9,13 +10,14 @@
 #include <functional>
 #include <string>
 
-class QWidget;
+class QMainWindow;
 
 struct LinkEnv {
     dpmr::CodePlugDocument &document;
     std::string &portName;
     dpmr::LinkFlags &link;
-    QWidget *window;
+    QMainWindow *window;
+    dpmr::BackupPlace backups; // where Read and Write keep their copies
     std::function<void()> commitOpenEdit;    // before a read: end a cell edit still open
     std::function<void()> storeChannelTable; // before a write
     std::function<void()> reloadView;        // after a completed read

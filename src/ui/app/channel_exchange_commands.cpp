@@ -1,0 +1,75 @@
+#include "ui/app/channel_exchange_commands.h"
+
+#include "core/exchange/channel_csv.h"
+#include "ui/app/main_frame.h"
+#include "ui/app/program_app.h"
+#include "ui/channels/program_view.h"
+#include "ui/widgets/message_box.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStatusBar>
+
+namespace {
+
+const QString kCsvFilter = QStringLiteral("Channel list (*.csv);;All files (*)");
+constexpr int kNoticeMs = 10000;
+
+} // namespace
+
+ChannelExchangeCommands::ChannelExchangeCommands(CProgramApp &app, CMainFrame &frame)
+    : QObject(&frame), app_(app), frame_(frame) {
+    connect(frame.action(Command::ImportChannels), &QAction::triggered, this,
+            &ChannelExchangeCommands::OnImport);
+    connect(frame.action(Command::ExportChannels), &QAction::triggered, this,
+            &ChannelExchangeCommands::OnExport);
+}
+
+void ChannelExchangeCommands::OnImport() {
+    const QString path = QFileDialog::getOpenFileName(&frame_, "Import channels", {}, kCsvFilter);
+    if (!path.isEmpty())
+        ImportFrom(path);
+}
+
+void ChannelExchangeCommands::OnExport() {
+    QFileDialog dialog(&frame_, "Export channels", {}, kCsvFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("csv");
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        ExportTo(dialog.selectedFiles().first());
+}
+
+bool ChannelExchangeCommands::ImportFrom(const QString &path) {
+    // The rows go over what the table shows, edits still open included.
+    frame_.view()->CommitOpenEdit();
+    frame_.view()->StoreChannelTable();
+    dpmr::CodePlugDocument &document = app_.document();
+    dpmr::Image changed = document.image;
+    const dpmr::CsvImportResult result = dpmr::ImportChannelsCsvFile(path.toStdString(), changed);
+    if (!result) {
+        ShowProgramMessage(&frame_, QString::fromStdString(result.message),
+                           "Nothing was imported; the channels are as they were.");
+        return false;
+    }
+    document.ReplaceImage(changed);
+    frame_.view()->OnInitialUpdate();
+    frame_.statusBar()->showMessage(QStringLiteral("%1 channels imported from %2")
+                                        .arg(result.channels)
+                                        .arg(QFileInfo(path).fileName()),
+                                    kNoticeMs);
+    return true;
+}
+
+bool ChannelExchangeCommands::ExportTo(const QString &path) {
+    frame_.view()->CommitOpenEdit();
+    frame_.view()->StoreChannelTable();
+    const dpmr::FileResult result =
+        dpmr::ExportChannelsCsvFile(path.toStdString(), app_.document().image);
+    if (!result) {
+        ShowProgramMessage(&frame_, QString::fromStdString(result.message));
+        return false;
+    }
+    frame_.statusBar()->showMessage(QStringLiteral("Channels exported to %1").arg(path), kNoticeMs);
+    return true;
+}
