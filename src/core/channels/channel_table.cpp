@@ -54,9 +54,7 @@ void LoadRow(const Image &image, int n, ChannelRow &row) {
     // An unset transmit frequency (a receive-only channel from the channel editor or a radio)
     // shows empty rather than as the number its 0xFF bytes would decode to.
     row[kColTxFreq] =
-        IsFrequencyPresent(image, b + kChannelTxFreq)
-            ? FrequencyText(static_cast<std::int64_t>(ReadFrequency(image, b + kChannelTxFreq)))
-            : std::string();
+        r.txFreq ? FrequencyText(static_cast<std::int64_t>(*r.txFreq)) : std::string();
     row[kColRxTone] = ToneCellText(r.rxTone);
     row[kColTxTone] = ToneCellText(r.txTone);
     // Power bits 01 and 10 name no choice; the cell stays empty and a store writes "Low".

@@ -4,6 +4,7 @@
 #include "core/channels/channel_record.h"
 #include "core/channels/channel_table.h"
 #include "core/channels/contact_index.h"
+#include "core/image/record_layouts.h"
 #include "core/image/text.h"
 
 #include <algorithm>
@@ -32,7 +33,7 @@ void RepairContactNames(Image &image) {
     const std::vector<std::size_t> records = ContactIndexEntries(image);
     std::vector<std::string> names;
     for (std::size_t record : records)
-        names.push_back(ReadTextSlot(image, record + kContactName, kContactNameLength));
+        names.push_back(ReadString(image, record, contact_layout::kName));
     for (std::string &name : names)
         if (name.empty())
             name = FirstFreeContactName(names);
@@ -41,8 +42,7 @@ void RepairContactNames(Image &image) {
             if (names[j] == names[i])
                 names[j] = FirstFreeContactName(names);
     for (std::size_t i = 0; i < records.size(); ++i)
-        WriteTextSlot(image, records[i] + kContactName, kContactNameLength, kContactNameLength,
-                      names[i]);
+        WriteString(image, records[i], contact_layout::kName, names[i]);
 }
 
 void CheckContactAndGroupReferences(Image &image) {

@@ -18,7 +18,6 @@ inline constexpr int kChannelCount = 199;
 inline constexpr int kVfoChannel = 200; // the VFO uses a 200th record of channel layout
 inline constexpr std::size_t kChannelRecords = 0x0100;
 inline constexpr std::size_t kChannelRecordSize = 24;
-inline constexpr std::size_t kChannelTxFreq = 4; // within a record
 inline constexpr std::size_t kVfoRecord = 0x13A8;
 inline constexpr std::size_t kVfoRxFreq = 0x13A8;
 inline constexpr std::size_t kVfoTxFreq = 0x13AC;
