@@ -87,8 +87,13 @@ void ProgressBoard::Draw(bool force) {
         std::string label = s.label;
         label.resize(labelWidth_, ' ');
         frame += "\r\x1b[2K" + label + "  ";
-        frame +=
-            s.running || s.blocks > 0 ? FormatLine(s.phase, s.blocks, total_, s.elapsed) : s.phase;
+        if (s.running)
+            frame += FormatLine(s.phase, s.blocks, total_, s.elapsed);
+        else if (s.blocks > 0) // ended: where and when
+            frame += s.phase + " at block " + std::to_string(s.blocks) + "/" +
+                     std::to_string(total_) + " after " + Clock(s.elapsed);
+        else
+            frame += s.phase;
         frame += '\n';
     }
     std::fputs(frame.c_str(), out_);

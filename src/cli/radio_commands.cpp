@@ -216,7 +216,7 @@ int Report(Fleet &fleet, const char *done) {
         std::string names;
         for (std::size_t i = 0; i < ports; ++i)
             if (!fleet.results[i].ok)
-                names += (names.empty() ? "" : ", ") + fleet.options.ports[i];
+                names.append(names.empty() ? "" : ", ").append(fleet.options.ports[i]);
         std::printf("%s\n", names.empty() ? "" : ("; failed: " + names).c_str());
     }
     std::fflush(stdout);

@@ -42,7 +42,10 @@ bool MakeFolder(const std::string &folder, std::string &reason) {
 bool ClaimName(const std::string &folder, const std::string &stem, std::string &path,
                std::string &reason) {
     for (int n = 1; n < 1000; ++n) {
-        path = folder + "/" + stem + (n == 1 ? "" : "-" + std::to_string(n)) + ".dat";
+        path = folder + "/" + stem;
+        if (n > 1)
+            path.append("-").append(std::to_string(n));
+        path.append(".dat");
         const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd >= 0) {
             ::close(fd);

@@ -92,7 +92,7 @@ std::string OffsetText(std::int64_t units) {
 std::string Row(const std::array<std::string, kColumns.size()> &fields) {
     std::string line;
     for (std::size_t i = 0; i < fields.size(); ++i)
-        line += (i == 0 ? "" : ",") + CsvField(fields[i]);
+        line.append(i == 0 ? "" : ",").append(CsvField(fields[i]));
     return line + '\n';
 }
 
@@ -115,7 +115,8 @@ std::string ChannelsToCsv(const Image &image) {
             continue;
         const ChannelRow &row = table.rows[static_cast<std::size_t>(n - 1)];
         const std::int64_t rx = FrequencyFromText(row[kColRxFreq]);
-        std::string duplex = "off", offset = OffsetText(0);
+        std::string_view duplex = "off";
+        std::string offset = OffsetText(0);
         if (!row[kColTxFreq].empty()) {
             const std::int64_t tx = FrequencyFromText(row[kColTxFreq]);
             duplex = tx > rx ? "+" : tx < rx ? "-" : "";
@@ -132,10 +133,10 @@ std::string ChannelsToCsv(const Image &image) {
         const bool skip = row[kColScan] == ColumnChoices(kColScan)[1];
         // The grid the frequency sits on: 2.5 kHz steps are 250 units of 10 Hz.
         const std::string step = rx % 250 == 0 ? "2.50" : "3.125";
-        text += Row({std::to_string(n), ReadAlias(image, n), row[kColRxFreq], duplex, offset,
-                     tones.mode, tones.rTone, tones.cTone, tones.dtcs, tones.polarity, tones.rxDtcs,
-                     tones.cross, mode, step, skip ? "S" : "", power, "", row[kColChannelType],
-                     row[kColBandwidth]});
+        text += Row({std::to_string(n), ReadAlias(image, n), row[kColRxFreq], std::string(duplex),
+                     offset, tones.mode, tones.rTone, tones.cTone, tones.dtcs, tones.polarity,
+                     tones.rxDtcs, tones.cross, mode, step, skip ? "S" : "", power, "",
+                     row[kColChannelType], row[kColBandwidth]});
     }
     return text;
 }

@@ -54,7 +54,9 @@ bool IsDecimal(std::string_view text) {
 }
 
 std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string quoted(1, '"');
+    quoted.append(text).push_back('"');
+    return quoted;
 }
 
 // The fields of one data row by column name; a column the header lacks reads as empty.
@@ -242,7 +244,7 @@ std::optional<std::string> Choice(int column, const std::string &word) {
 std::string ChoiceList(int column) {
     std::string list;
     for (const auto &choice : ColumnChoices(column))
-        list += (list.empty() ? "" : ", ") + choice;
+        list.append(list.empty() ? "" : ", ").append(choice);
     return list;
 }
 
