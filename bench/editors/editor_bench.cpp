@@ -4,6 +4,8 @@
 
 #include "core/app/code_plug_document.h"
 #include "core/app/page_registry.h"
+#include "core/dpmr/encryption_keys.h"
+#include "core/dpmr/messages.h"
 #include "ui/app/editor_commands.h"
 
 #include <QApplication>
@@ -44,14 +46,33 @@ const char *EditorName(EditorId id) {
     return "?";
 }
 
+// Every channel in use, 16 full-length messages and 16 keys: the pages load and store real
+// records and the list pages show full grids.
+void FillBusy(dpmr::CodePlugDocument &document) {
+    for (int channel = 1; channel <= dpmr::kChannelCount; ++channel)
+        EndFrequencyEdit(document.table, document.image, document.limits, channel,
+                         dpmr::kColRxFreq, "438.5");
+    StoreChannelTable(document.table, document.image, document.limits);
+    dpmr::NumberedList messages, keys;
+    for (int i = 1; i <= 16; ++i) {
+        messages.Append("Message " + std::to_string(i) + " " + std::string(115, 'x'));
+        keys.Append("7E21A0" + std::string(1, "0123456789ABCDEF"[i - 1]) + "C");
+    }
+    dpmr::StoreMessages(document.image, messages);
+    dpmr::StoreKeys(document.image, keys);
+    document.image[dpmr::kEncryption] = 1;
+}
+
 // Photographs every editor, each tab on its own, for looking at them: channels 5 and 40 are
 // in use, the channel editor is also shown on the empty channel 1.
 int GrabAll(const QString &folder) {
     dpmr::CodePlugDocument document;
     document.New();
-    for (const auto &[channel, rx] : {std::pair{5, "438.5"}, std::pair{40, "439.1"}})
-        EndFrequencyEdit(document.table, document.image, document.limits, channel,
-                         dpmr::kColRxFreq, rx);
+    FillBusy(document);
+    for (int channel = 1; channel <= dpmr::kChannelCount; ++channel)
+        if (channel != 5 && channel != 40)
+            EndFrequencyEdit(document.table, document.image, document.limits, channel,
+                             dpmr::kColRxFreq, "");
     StoreChannelTable(document.table, document.image, document.limits);
     for (const EditorCommand &command : EditorCommands()) {
         if (!command.make)
@@ -91,11 +112,7 @@ int main(int argc, char *argv[]) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
     dpmr::CodePlugDocument document;
     document.New();
-    // Every channel in use, so that the pages load and store real records.
-    for (int channel = 1; channel <= dpmr::kChannelCount; ++channel)
-        EndFrequencyEdit(document.table, document.image, document.limits, channel,
-                         dpmr::kColRxFreq, "438.5");
-    StoreChannelTable(document.table, document.image, document.limits);
+    FillBusy(document);
 
     std::printf("%-14s %10s %10s   (%d runs, platform %s)\n", "editor", "median ms", "worst ms",
                 runs, qPrintable(QGuiApplication::platformName()));
@@ -115,6 +132,28 @@ int main(int argc, char *argv[]) {
         std::sort(times.begin(), times.end());
         std::printf("%-14s %10.2f %10.2f\n", EditorName(command.id), times[times.size() / 2],
                     times.back());
+        // Each tab switch: the page left stores, the page entered loads and paints.
+        std::unique_ptr<QDialog> dialog = command.make({document, 1, nullptr});
+        dialog->show();
+        QApplication::processEvents();
+        for (QTabWidget *tabs : dialog->findChildren<QTabWidget *>()) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                std::vector<double> switches;
+                for (int run = 0; run < runs; ++run) {
+                    tabs->setCurrentIndex(i == 0 ? 1 : 0);
+                    QApplication::processEvents();
+                    const auto start = Clock::now();
+                    tabs->setCurrentIndex(i);
+                    dialog->repaint();
+                    QApplication::processEvents();
+                    switches.push_back(Millis(Clock::now() - start));
+                }
+                std::sort(switches.begin(), switches.end());
+                std::printf("  tab %-8s %10.2f %10.2f\n", qPrintable(tabs->tabText(i)),
+                            switches[switches.size() / 2], switches.back());
+            }
+        }
+        dialog->close();
     }
 
     std::printf("\n%-14s %14s\n", "page", "load+store us");

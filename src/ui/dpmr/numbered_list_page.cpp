@@ -10,6 +10,9 @@ void CNumberedListPage::Wire(CEditGrid *grid, QPushButton *add, QPushButton *ins
     remove_ = remove;
     grid_->SetColumns({{"No.", 500}, column});
     grid_->horizontalHeader()->setStretchLastSection(true);
+    // One line per entry: a long message shows its start, the whole text in its tip and in
+    // the editor.
+    grid_->setWordWrap(false);
     grid_->endEdit = [this](int row, int, QString &text) {
         std::string edited = text.toStdString();
         if (!OnEdit(row, edited))
