@@ -1,12 +1,18 @@
 #include "core/app/page_registry.h"
 
 #include "core/channels/channel_editor.h"
+#include "core/channels/pms_editor.h"
+#include "core/channels/vfo_editor.h"
+#include "core/settings/scan_settings.h"
 
 namespace dpmr {
 
 const std::vector<const PageTable *> &PageRegistry() {
     static const std::vector<const PageTable *> pages{
         &kChannelEditPage,
+        &kScanPage,
+        &kVfoEditPage,
+        &kPmsPage,
     };
     return pages;
 }
