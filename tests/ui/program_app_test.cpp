@@ -3,6 +3,7 @@
 
 #include "core/channels/channel_record.h"
 #include "core/image/bcd.h"
+#include "ui/app/editor_commands.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/program_app.h"
 #include "ui/channels/channel_table_view.h"
@@ -65,8 +66,10 @@ private slots:
         QCOMPARE(frame.action("Write")->statusTip(), QString("Write Data to Radio "));
         QCOMPARE(frame.action("Write")->toolTip(), QString("Write"));
         QVERIFY(frame.action("Print")->shortcut().isEmpty()); // Ctrl+P is only shown
-        QVERIFY(!frame.action("ScanInfo")->isEnabled());
-        QVERIFY(!frame.view()->channelEditButton()->isEnabled());
+        // An Edit-menu entry is enabled exactly when its editor is part of the program.
+        QCOMPARE(frame.action("ScanInfo")->isEnabled(),
+                 EditorCommandFor(EditorId::ScanInfo).make != nullptr);
+        QVERIFY(frame.view()->channelEditButton()->isEnabled());
         QCOMPARE(Cell(*app, 1, kColRxFreq), QString());
     }
 

@@ -6,6 +6,7 @@ namespace dpmr {
 
 void CodePlugDocument::New() {
     pathName = kNewDocumentName;
+    modified = false;
     WriteFactoryDefaults(image, limits);
     ReloadChannelView(image, limits, table);
 }
@@ -14,6 +15,7 @@ FileResult CodePlugDocument::Open(const std::string &path) {
     FileResult result = LoadCodePlugFile(path, image);
     if (result) {
         pathName = path;
+        modified = false;
         ReloadChannelView(image, limits, table);
     }
     return result;
@@ -22,8 +24,10 @@ FileResult CodePlugDocument::Open(const std::string &path) {
 FileResult CodePlugDocument::Save(const std::string &path) {
     StoreChannelTable(table, image, limits);
     FileResult result = SaveCodePlugFile(path, image);
-    if (result)
+    if (result) {
         pathName = path;
+        modified = false;
+    }
     return result;
 }
 

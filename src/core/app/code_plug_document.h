@@ -17,6 +17,8 @@ struct CodePlugDocument {
     BandLimits limits; // kept across New and Open until something sets them
     ChannelTable table;
     std::string pathName;
+    // An editor changed the image since the last New, Open or Save.
+    bool modified = false;
 
     // Factory defaults with the current band limits, then the table reloads.
     void New();

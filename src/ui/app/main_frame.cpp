@@ -2,12 +2,17 @@
 
 #include "ui/app/about_dlg.h"
 #include "ui/app/artwork.h"
+#include "ui/app/editor_commands.h"
 #include "ui/app/program_app.h"
 #include "ui/channels/channel_table_view.h"
 #include "ui/channels/program_view.h"
+#include "ui/link/link_commands.h"
 #include "ui/widgets/message_box.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -27,33 +32,34 @@ namespace {
 const QString kFileFilter = QStringLiteral("Program Document (*.dat)");
 
 struct CommandText {
+    Command command;
     const char *name;
     const char *text;
     const char *prompt; // status-bar prompt, a line break, the tooltip
 };
 
 const CommandText kCommands[] = {
-    {"New", "&New\tCtrl+N", "Create a new document\nNew"},
-    {"Open", "&Open...\tCtrl+O", "Open an existing document\nOpen"},
-    {"Save", "&Save\tCtrl+S", "Save the active document\nSave"},
-    {"SaveAs", "Save &As...", "Save the active document with a new name\nSave As"},
-    {"Print", "&Print...\tCtrl+P", "Print the active document\nPrint"},
-    {"PrintPreview", "Print Pre&view", "Display full pages\nPrint Preview"},
-    {"PrintSetup", "P&rint Setup...", "Change the printer and printing options\nPrint Setup"},
-    {"Exit", "E&xit", "Quit the application; prompts to save documents\nExit"},
-    {"ScanInfo", "Scan Info", ""},
-    {"BasicSetting", "Basic setting", ""},
-    {"Alarm", "Alarm", ""},
-    {"Dtmf", "DTMF", ""},
-    {"Dpmr", "dPMR", ""},
-    {"Vfo", "VFO", ""},
-    {"PmsCh", "PMS ch", ""},
-    {"Read", "Read\tCtrl+R", "Read Data From Radio\nRead"},
-    {"Write", "Write\tCtrl+W", "Write Data to Radio \nWrite"},
-    {"Toolbar", "&Toolbar", "Show or hide the toolbar\nToggle ToolBar"},
-    {"StatusBar", "&Status Bar", "Show or hide the status bar\nToggle StatusBar"},
-    {"Port", "Port", ""},
-    {"About", "About ...", "Display program information, version number and copyright\nAbout"},
+    {Command::New, "New", "&New\tCtrl+N", "Create a new document\nNew"},
+    {Command::Open, "Open", "&Open...\tCtrl+O", "Open an existing document\nOpen"},
+    {Command::Save, "Save", "&Save\tCtrl+S", "Save the active document\nSave"},
+    {Command::SaveAs, "SaveAs", "Save &As...", "Save the active document with a new name\nSave As"},
+    {Command::Print, "Print", "&Print...\tCtrl+P", "Print the active document\nPrint"},
+    {Command::PrintPreview, "PrintPreview", "Print Pre&view", "Display full pages\nPrint Preview"},
+    {Command::PrintSetup, "PrintSetup", "P&rint Setup...", "Change the printer and printing options\nPrint Setup"},
+    {Command::Exit, "Exit", "E&xit", "Quit the application; prompts to save documents\nExit"},
+    {Command::ScanInfo, "ScanInfo", "Scan Info", ""},
+    {Command::BasicSetting, "BasicSetting", "Basic setting", ""},
+    {Command::Alarm, "Alarm", "Alarm", ""},
+    {Command::Dtmf, "Dtmf", "DTMF", ""},
+    {Command::Dpmr, "Dpmr", "dPMR", ""},
+    {Command::Vfo, "Vfo", "VFO", ""},
+    {Command::PmsCh, "PmsCh", "PMS ch", ""},
+    {Command::Read, "Read", "Read\tCtrl+R", "Read Data From Radio\nRead"},
+    {Command::Write, "Write", "Write\tCtrl+W", "Write Data to Radio \nWrite"},
+    {Command::Toolbar, "Toolbar", "&Toolbar", "Show or hide the toolbar\nToggle ToolBar"},
+    {Command::StatusBar, "StatusBar", "&Status Bar", "Show or hide the status bar\nToggle StatusBar"},
+    {Command::Port, "Port", "Port", ""},
+    {Command::About, "About", "About ...", "Display program information, version number and copyright\nAbout"},
 };
 
 } // namespace
@@ -96,59 +102,130 @@ QAction *CMainFrame::AddAction(const QString &name, const QString &text, const Q
 
 void CMainFrame::CreateActions() {
     for (const CommandText &command : kCommands)
-        AddAction(command.name, command.text, command.prompt);
+        actions_[static_cast<int>(command.command)] =
+            AddAction(command.name, command.text, command.prompt);
 
-    action("New")->setShortcut(QKeySequence("Ctrl+N"));
-    action("Open")->setShortcut(QKeySequence("Ctrl+O"));
-    action("Save")->setShortcut(QKeySequence("Ctrl+S"));
-    action("Read")->setShortcut(QKeySequence("Ctrl+R"));
-    action("Write")->setShortcut(QKeySequence("Ctrl+W"));
-    action("New")->setIcon(ToolbarIcon(ToolbarImage::New));
-    action("Open")->setIcon(ToolbarIcon(ToolbarImage::Open));
-    action("Save")->setIcon(ToolbarIcon(ToolbarImage::Save));
-    action("Read")->setIcon(ToolbarIcon(ToolbarImage::Read));
-    action("Write")->setIcon(ToolbarIcon(ToolbarImage::Write));
-    action("About")->setIcon(ToolbarIcon(ToolbarImage::About));
+    action(Command::New)->setShortcut(QKeySequence("Ctrl+N"));
+    action(Command::Open)->setShortcut(QKeySequence("Ctrl+O"));
+    action(Command::Save)->setShortcut(QKeySequence("Ctrl+S"));
+    action(Command::Read)->setShortcut(QKeySequence("Ctrl+R"));
+    action(Command::Write)->setShortcut(QKeySequence("Ctrl+W"));
+    action(Command::New)->setIcon(ToolbarIcon(ToolbarImage::New));
+    action(Command::Open)->setIcon(ToolbarIcon(ToolbarImage::Open));
+    action(Command::Save)->setIcon(ToolbarIcon(ToolbarImage::Save));
+    action(Command::Read)->setIcon(ToolbarIcon(ToolbarImage::Read));
+    action(Command::Write)->setIcon(ToolbarIcon(ToolbarImage::Write));
+    action(Command::About)->setIcon(ToolbarIcon(ToolbarImage::About));
 
-    connect(action("New"), &QAction::triggered, this, &CMainFrame::OnFileNew);
-    connect(action("Open"), &QAction::triggered, this, &CMainFrame::OnFileOpen);
-    connect(action("Save"), &QAction::triggered, this, &CMainFrame::OnFileSave);
-    connect(action("SaveAs"), &QAction::triggered, this, &CMainFrame::OnFileSaveAs);
-    connect(action("Print"), &QAction::triggered, this, &CMainFrame::OnPrint);
-    connect(action("PrintPreview"), &QAction::triggered, this, &CMainFrame::OnPrintPreview);
-    connect(action("PrintSetup"), &QAction::triggered, this, &CMainFrame::OnPrintSetup);
-    connect(action("Exit"), &QAction::triggered, this, &QWidget::close);
-    connect(action("About"), &QAction::triggered, this, &CMainFrame::OnAbout);
+    connect(action(Command::New), &QAction::triggered, this, &CMainFrame::OnFileNew);
+    connect(action(Command::Open), &QAction::triggered, this, &CMainFrame::OnFileOpen);
+    connect(action(Command::Save), &QAction::triggered, this, &CMainFrame::OnFileSave);
+    connect(action(Command::SaveAs), &QAction::triggered, this, &CMainFrame::OnFileSaveAs);
+    connect(action(Command::Print), &QAction::triggered, this, &CMainFrame::OnPrint);
+    connect(action(Command::PrintPreview), &QAction::triggered, this, &CMainFrame::OnPrintPreview);
+    connect(action(Command::PrintSetup), &QAction::triggered, this, &CMainFrame::OnPrintSetup);
+    connect(action(Command::Exit), &QAction::triggered, this, &QWidget::close);
+    connect(action(Command::About), &QAction::triggered, this, &CMainFrame::OnAbout);
 
-    // The editors of the Edit menu are not part of this program yet.
-    for (const char *name : {"ScanInfo", "BasicSetting", "Alarm", "Dtmf", "Dpmr", "Vfo", "PmsCh"})
-        action(name)->setEnabled(false);
-    app_.ConnectLinkCommands(*this);
+    ConnectEditors();
+
+    LinkEnv env{document_,
+                app_.portName,
+                app_.link,
+                this,
+                [this] { view_->CommitOpenEdit(); },
+                [this] { view_->StoreChannelTable(); },
+                [this] { view_->OnInitialUpdate(); }};
+    link_ = new LinkCommands(std::move(env), this);
+    connect(action(Command::Read), &QAction::triggered, link_, &LinkCommands::OnRead);
+    connect(action(Command::Write), &QAction::triggered, link_, &LinkCommands::OnWrite);
+    connect(action(Command::Port), &QAction::triggered, link_, &LinkCommands::OnPort);
+}
+
+void CMainFrame::ConnectEditors() {
+    const std::pair<Command, EditorId> entries[] = {
+        {Command::ScanInfo, EditorId::ScanInfo}, {Command::BasicSetting, EditorId::BasicSetting},
+        {Command::Alarm, EditorId::Alarm},       {Command::Dtmf, EditorId::Dtmf},
+        {Command::Dpmr, EditorId::Dpmr},         {Command::Vfo, EditorId::Vfo},
+        {Command::PmsCh, EditorId::PmsCh},
+    };
+    for (const auto &[command, id] : entries) {
+        // Editors that are not part of the program yet stay disabled.
+        action(command)->setEnabled(EditorCommandFor(id).make != nullptr);
+        connect(action(command), &QAction::triggered, this, [this, id = id] { OnEditor(id); });
+    }
+    QPushButton *button = view_->channelEditButton();
+    button->setEnabled(EditorCommandFor(EditorId::ChannelEdit).make != nullptr);
+    connect(button, &QPushButton::clicked, this, [this] { OnEditor(EditorId::ChannelEdit); });
+}
+
+void CMainFrame::OnEditor(EditorId id) {
+    const EditorCommand &command = EditorCommandFor(id);
+    if (!command.make)
+        return;
+    view_->CommitOpenEdit();
+    const dpmr::Image before = document_.image;
+    if (command.storeFirst == StoreFirst::ChannelTable)
+        view_->StoreChannelTable();
+    const EditorEnv env{document_, view_->CurrentChannel(), this};
+    {
+        std::unique_ptr<QDialog> dialog = command.make(env);
+        dialog->exec();
+    } // the dialog has stored when it closed; it goes before anything reloads
+    if (command.reloadTableAfter) {
+        view_->LoadChannelTable();
+        view_->table()->setFocus();
+    }
+    if (!(document_.image == before))
+        document_.modified = true;
+}
+
+bool CMainFrame::SaveModified() {
+    if (!document_.modified)
+        return true;
+    const QString name = QFileInfo(QString::fromStdString(document_.pathName)).fileName();
+    const auto answer = QMessageBox::question(
+        this, kProgramCaption, QString("Save changes to %1?").arg(name),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    if (answer == QMessageBox::No)
+        return true;
+    OnFileSave();
+    return !document_.modified; // a failed or cancelled save keeps the prompt's promise
+}
+
+void CMainFrame::closeEvent(QCloseEvent *event) {
+    if (!SaveModified()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::CreateMenus() {
     QMenu *file = menuBar()->addMenu("&File");
-    file->addActions({action("New"), action("Open"), action("Save"), action("SaveAs")});
+    file->addActions({action(Command::New), action(Command::Open), action(Command::Save), action(Command::SaveAs)});
     file->addSeparator();
-    file->addActions({action("Print"), action("PrintPreview"), action("PrintSetup")});
+    file->addActions({action(Command::Print), action(Command::PrintPreview), action(Command::PrintSetup)});
     file->addSeparator();
-    file->addAction(action("Exit"));
+    file->addAction(action(Command::Exit));
 
     QMenu *edit = menuBar()->addMenu("&Edit");
-    edit->addActions({action("ScanInfo"), action("BasicSetting"), action("Alarm"), action("Dtmf"),
-                      action("Dpmr"), action("Vfo"), action("PmsCh")});
+    edit->addActions({action(Command::ScanInfo), action(Command::BasicSetting), action(Command::Alarm), action(Command::Dtmf),
+                      action(Command::Dpmr), action(Command::Vfo), action(Command::PmsCh)});
 
     QMenu *program = menuBar()->addMenu("&Program");
-    program->addActions({action("Read"), action("Write")});
+    program->addActions({action(Command::Read), action(Command::Write)});
 
     QMenu *view = menuBar()->addMenu("&View");
-    view->addActions({action("Toolbar"), action("StatusBar")});
+    view->addActions({action(Command::Toolbar), action(Command::StatusBar)});
 
     QMenu *setting = menuBar()->addMenu("&Setting");
-    setting->addAction(action("Port"));
+    setting->addAction(action(Command::Port));
 
     QMenu *help = menuBar()->addMenu("&Help");
-    help->addAction(action("About"));
+    help->addAction(action(Command::About));
 }
 
 void CMainFrame::CreateToolBar() {
@@ -156,13 +233,13 @@ void CMainFrame::CreateToolBar() {
     toolBar->setObjectName("ToolBar");
     toolBar->setIconSize(QSize(16, 15));
     toolBar->setAllowedAreas(Qt::AllToolBarAreas);
-    toolBar->addActions({action("New"), action("Open"), action("Save")});
+    toolBar->addActions({action(Command::New), action(Command::Open), action(Command::Save)});
     toolBar->addSeparator();
-    toolBar->addActions({action("Read"), action("Write")});
+    toolBar->addActions({action(Command::Read), action(Command::Write)});
     toolBar->addSeparator();
-    toolBar->addAction(action("About"));
+    toolBar->addAction(action(Command::About));
 
-    QAction *toggle = action("Toolbar");
+    QAction *toggle = action(Command::Toolbar);
     toggle->setCheckable(true);
     toggle->setChecked(true);
     connect(toggle, &QAction::toggled, toolBar, &QToolBar::setVisible);
@@ -184,7 +261,7 @@ void CMainFrame::CreateStatusBar() {
         label->setEnabled(false);
         bar->addPermanentWidget(label);
     }
-    QAction *toggle = action("StatusBar");
+    QAction *toggle = action(Command::StatusBar);
     toggle->setCheckable(true);
     toggle->setChecked(true);
     connect(toggle, &QAction::toggled, bar, &QStatusBar::setVisible);
@@ -192,6 +269,8 @@ void CMainFrame::CreateStatusBar() {
 
 void CMainFrame::OnFileNew() {
     view_->CommitOpenEdit();
+    if (!SaveModified())
+        return;
     document_.New();
     view_->OnInitialUpdate();
 }
@@ -218,6 +297,8 @@ bool CMainFrame::SaveDocument(const QString &path) {
 }
 
 void CMainFrame::OnFileOpen() {
+    if (!SaveModified())
+        return;
     const QString path = QFileDialog::getOpenFileName(this, "Open", {}, kFileFilter);
     if (!path.isEmpty())
         OpenDocument(path);

@@ -14,6 +14,17 @@ class QAction;
 class QLabel;
 class QPrinter;
 
+// Every command of the menus and the toolbar.
+enum class Command {
+    New, Open, Save, SaveAs, Print, PrintPreview, PrintSetup, Exit,
+    ScanInfo, BasicSetting, Alarm, Dtmf, Dpmr, Vfo, PmsCh,
+    Read, Write, Toolbar, StatusBar, Port, About,
+    Count
+};
+
+class LinkCommands;
+enum class EditorId;
+
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
@@ -21,7 +32,16 @@ public:
     ~CMainFrame() override;
 
     CProgramView *view() const { return view_; }
+    QAction *action(Command command) const { return actions_[static_cast<int>(command)]; }
+    // By the action's object name ("Read"), for tests and scripts.
     QAction *action(const QString &name) const;
+
+    // An Edit-menu entry or the "Channel edit" button: the store the editor needs first, the
+    // modal dialog, the reload after it. An editor that changed the image marks the document
+    // modified.
+    void OnEditor(EditorId id);
+    // Offers to save a modified document; false when the user cancelled (or the save failed).
+    bool SaveModified();
 
     // Document commands; false when refused (the user has been told why).
     void OnFileNew();
@@ -34,12 +54,18 @@ public:
     // Paints the main form, as the user sees it, onto a printer.
     void PrintForm(QPrinter *printer);
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void CreateActions();
+    void ConnectEditors();
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
     QAction *AddAction(const QString &name, const QString &text, const QString &prompt);
+    QAction *actions_[static_cast<int>(Command::Count)] = {};
+    LinkCommands *link_ = nullptr;
     void OnPrint();
     void OnPrintPreview();
     void OnPrintSetup();

@@ -1,7 +1,6 @@
 #include "ui/app/program_app.h"
 
 #include "ui/app/main_frame.h"
-#include "ui/link/link_commands.h"
 
 CProgramApp::CProgramApp(std::string executableFolder)
     : executableFolder_(std::move(executableFolder)) {}
@@ -32,8 +31,4 @@ bool CProgramApp::InitInstance(const QStringList &files, QString &error) {
 void CProgramApp::ExitInstance() {
     settings_.Write("Setup", "COM", portName);
     settings_.Write("Setup", "LASTPATH", lastPath);
-}
-
-void CProgramApp::ConnectLinkCommands(CMainFrame &frame) {
-    new LinkCommands(*this, frame);
 }

@@ -26,9 +26,6 @@ public:
     // Writes the port and the last path back; empty values leave the file's entries.
     void ExitInstance();
 
-    // Read, Write and Port: wired into the frame's actions.
-    void ConnectLinkCommands(CMainFrame &frame);
-
     CMainFrame *mainFrame() const { return frame_.get(); }
     dpmr::CodePlugDocument &document() { return document_; }
     const dpmr::AppPaths &paths() const { return paths_; }

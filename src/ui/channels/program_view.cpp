@@ -37,7 +37,6 @@ CProgramView::CProgramView(CodePlugDocument &document, QWidget *parent)
     dash_ = new QLabel("-", this);
     dash_->setAlignment(Qt::AlignCenter);
     channelEdit_ = new QPushButton("Channel edit", this);
-    channelEdit_->setEnabled(false); // the channel editor is not part of this program yet
 
     table_ = new ChannelTableView(this);
     model_ = new ChannelTableModel(document_, this);
@@ -134,6 +133,17 @@ void CProgramView::OnInitialUpdate() {
     ShowBandEdits();
     if (!table_->currentIndex().isValid())
         table_->setCurrentIndex(model_->index(0, kColRxFreq));
+}
+
+void CProgramView::LoadChannelTable() {
+    dpmr::LoadChannelTable(document_.image, document_.limits, document_.table);
+    model_->Reload();
+    ShowBandEdits();
+}
+
+int CProgramView::CurrentChannel() const {
+    const QModelIndex current = table_->currentIndex();
+    return current.isValid() ? current.row() + 1 : 1;
 }
 
 void CProgramView::CommitOpenEdit() {

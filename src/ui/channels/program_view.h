@@ -25,6 +25,10 @@ public:
     void StoreChannelTable();
     // Ends a cell edit still open (its focus-out rule runs) without storing.
     void CommitOpenEdit();
+    // Image -> table and band controls, as after the channel editor closes.
+    void LoadChannelTable();
+    // The channel of the table's current row, 1-199.
+    int CurrentChannel() const;
 
     ChannelTableView *table() const { return table_; }
     QComboBox *bandSelector() const { return band_; }

@@ -1,15 +1,30 @@
 #pragma once
-// Read, Write and Port of the main window.
+// Read, Write and Port. The main window says what to do around them (store the table before a
+// write, reload the form after a read); this folder knows nothing of the window.
+
+#include "core/app/code_plug_document.h"
+#include "core/link/radio_link.h"
 
 #include <QObject>
+#include <functional>
+#include <string>
 
-class CProgramApp;
-class CMainFrame;
+class QWidget;
+
+struct LinkEnv {
+    dpmr::CodePlugDocument &document;
+    std::string &portName;
+    dpmr::LinkFlags &link;
+    QWidget *window;
+    std::function<void()> commitOpenEdit;    // before a read: end a cell edit still open
+    std::function<void()> storeChannelTable; // before a write
+    std::function<void()> reloadView;        // after a completed read
+};
 
 class LinkCommands : public QObject {
     Q_OBJECT
 public:
-    LinkCommands(CProgramApp &app, CMainFrame &frame);
+    LinkCommands(LinkEnv env, QObject *parent);
 
     // After a completed read the form reloads as after Open; otherwise nothing changes.
     void OnRead();
@@ -18,6 +33,5 @@ public:
     void OnPort();
 
 private:
-    CProgramApp &app_;
-    CMainFrame &frame_;
+    LinkEnv env_;
 };

@@ -1,0 +1,34 @@
+#include "ui/app/editor_commands.h"
+
+#include "ui/channels/channel_edit_dlg.h"
+
+#include <stdexcept>
+
+namespace {
+
+std::unique_ptr<QDialog> MakeChannelEdit(const EditorEnv &env) {
+    return std::make_unique<CChannelEditDlg>(env.document, env.currentChannel, env.parent);
+}
+
+} // namespace
+
+const std::vector<EditorCommand> &EditorCommands() {
+    static const std::vector<EditorCommand> commands{
+        {EditorId::ChannelEdit, "", StoreFirst::ChannelTable, true, MakeChannelEdit},
+        {EditorId::ScanInfo, "Scan Info", StoreFirst::ChannelTable, false, nullptr},
+        {EditorId::BasicSetting, "Basic setting", StoreFirst::Nothing, false, nullptr},
+        {EditorId::Alarm, "Alarm", StoreFirst::Nothing, false, nullptr},
+        {EditorId::Dtmf, "DTMF", StoreFirst::Nothing, false, nullptr},
+        {EditorId::Dpmr, "dPMR", StoreFirst::ChannelTable, false, nullptr},
+        {EditorId::Vfo, "VFO", StoreFirst::ChannelTable, false, nullptr},
+        {EditorId::PmsCh, "PMS ch", StoreFirst::ChannelTable, false, nullptr},
+    };
+    return commands;
+}
+
+const EditorCommand &EditorCommandFor(EditorId id) {
+    for (const EditorCommand &command : EditorCommands())
+        if (command.id == id)
+            return command;
+    throw std::out_of_range("no such editor");
+}

@@ -1,0 +1,29 @@
+#include "ui/widgets/editor_page.h"
+
+CEditorPage::CEditorPage(dpmr::CodePlugDocument &document, QWidget *parent)
+    : QWidget(parent), document_(document) {}
+
+bool CEditorPage::SwallowsKey(int key) const {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+}
+
+CTablePage::CTablePage(dpmr::CodePlugDocument &document, const dpmr::PageTable &table,
+                       QWidget *parent, int record)
+    : CEditorPage(document, parent), table_(table), record_(record) {}
+
+void CTablePage::Bind() {
+    binder_ = new FieldBinder(this, table_.fields);
+    binder_->context = [this] { return Context(); };
+}
+
+void CTablePage::FillChoices() {
+    binder_->FillChoices(document_.image);
+}
+
+void CTablePage::LoadControls() {
+    binder_->LoadControls(dpmr::LoadPage(table_, Context(), record_));
+}
+
+void CTablePage::StoreControls() {
+    dpmr::StorePage(table_, document_.image, document_.limits, record_, binder_->StoreControls());
+}

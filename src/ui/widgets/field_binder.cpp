@@ -1,0 +1,189 @@
+#include "ui/widgets/field_binder.h"
+
+#include "core/image/tone.h"
+#include "ui/widgets/typing_limits.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+using namespace dpmr;
+
+FieldBinder::FieldBinder(QWidget *form, std::span<const FieldSpec> fields)
+    : QObject(form), fields_(fields), carried_(fields.size()) {
+    controls_.resize(fields.size());
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const QString name = QString::fromLatin1(fields[i].name);
+        QWidget *control = form->findChild<QWidget *>(name);
+        controls_[i] = control;
+        if (!control)
+            continue;
+        const int field = static_cast<int>(i);
+        control->installEventFilter(this);
+        if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+            ApplyTypingLimits(edit, fields[i].rule);
+        } else if (auto *combo = qobject_cast<QComboBox *>(control)) {
+            if (combo->isEditable())
+                combo->lineEdit()->installEventFilter(this);
+            connect(combo, &QComboBox::activated, this, [this, field] {
+                if (!loading_ && !qobject_cast<QComboBox *>(this->control(field))->isEditable())
+                    Commit(field);
+            });
+        } else if (auto *check = qobject_cast<QAbstractButton *>(control)) {
+            connect(check, &QAbstractButton::clicked, this, [this, field] {
+                if (!loading_)
+                    Commit(field);
+            });
+        }
+        // Arrow buttons beside a number edit: "<field>_up" and "<field>_down".
+        for (int direction : {+1, -1}) {
+            auto *arrow = form->findChild<QAbstractButton *>(name + (direction > 0 ? "_up" : "_down"));
+            if (arrow)
+                connect(arrow, &QAbstractButton::clicked, this,
+                        [this, field, direction] { Step(field, direction); });
+        }
+    }
+}
+
+void FieldBinder::FillChoices(const Image &image) {
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        auto *combo = qobject_cast<QComboBox *>(controls_[i].data());
+        if (!combo)
+            continue;
+        const QSignalBlocker block(combo);
+        combo->clear();
+        if (fields_[i].rule.kind == RuleKind::Tone) {
+            combo->setEditable(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            combo->setCompleter(nullptr); // "88" must stay 88, not complete to 88.5
+            for (const std::string &tone : ToneList())
+                combo->addItem(QString::fromStdString(tone));
+            combo->setMaxVisibleItems(16);
+            continue;
+        }
+        for (const ChoiceItem &item : ChoicesOf(fields_[i].rule, image))
+            combo->addItem(QString::fromStdString(item.text));
+        combo->setCurrentIndex(-1);
+    }
+}
+
+void FieldBinder::SetText(int field, const QString &text) {
+    QWidget *widget = control(field);
+    carried_.at(static_cast<std::size_t>(field)) = text.toStdString();
+    if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
+        edit->setText(text); // never cut: typing limits apply to typing only
+        edit->setCursorPosition(0);
+    } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+        const QSignalBlocker block(combo);
+        if (combo->isEditable())
+            combo->setEditText(text);
+        else
+            combo->setCurrentIndex(text.isEmpty() ? -1 : combo->findText(text, Qt::MatchExactly));
+    } else if (auto *check = qobject_cast<QAbstractButton *>(widget)) {
+        check->setChecked(text == "1");
+    }
+}
+
+void FieldBinder::LoadControls(const FieldTexts &texts) {
+    loading_ = true;
+    for (std::size_t i = 0; i < fields_.size() && i < texts.size(); ++i)
+        SetText(static_cast<int>(i), QString::fromStdString(texts[i]));
+    loading_ = false;
+}
+
+FieldTexts FieldBinder::Texts() const {
+    FieldTexts texts = carried_;
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        QWidget *widget = controls_[i].data();
+        if (auto *edit = qobject_cast<QLineEdit *>(widget))
+            texts[i] = edit->text().toStdString();
+        else if (auto *combo = qobject_cast<QComboBox *>(widget))
+            texts[i] = combo->isEditable() || combo->currentIndex() >= 0
+                           ? combo->currentText().toStdString()
+                           : std::string();
+        else if (auto *check = qobject_cast<QAbstractButton *>(widget))
+            texts[i] = check->isChecked() ? "1" : "0";
+    }
+    return texts;
+}
+
+FieldTexts FieldBinder::StoreControls() {
+    CommitFocused();
+    return Texts();
+}
+
+QWidget *FieldBinder::control(int field) const {
+    return controls_.at(static_cast<std::size_t>(field)).data();
+}
+
+void FieldBinder::SetEnabled(int field, bool enabled) {
+    if (QWidget *widget = control(field))
+        widget->setEnabled(enabled);
+}
+
+void FieldBinder::CommitFocused() {
+    QWidget *focus = QApplication::focusWidget();
+    for (std::size_t i = 0; focus && i < controls_.size(); ++i) {
+        QWidget *widget = controls_[i].data();
+        if (widget && (widget == focus || widget->isAncestorOf(focus))) {
+            Commit(static_cast<int>(i));
+            return;
+        }
+    }
+}
+
+void FieldBinder::Commit(int field) {
+    if (loading_)
+        return;
+    if (onCommit) {
+        onCommit(field);
+        return;
+    }
+    const FieldSpec &spec = fields_[static_cast<std::size_t>(field)];
+    if (spec.rule.kind == RuleKind::Choice || spec.rule.kind == RuleKind::Check || !context)
+        return;
+    const std::string text = Texts()[static_cast<std::size_t>(field)];
+    const std::string normalised = NormaliseText(spec.rule, context(), text);
+    if (normalised != text)
+        SetText(field, QString::fromStdString(normalised));
+}
+
+void FieldBinder::Step(int field, int direction) {
+    const FieldSpec &spec = fields_[static_cast<std::size_t>(field)];
+    if (spec.rule.kind != RuleKind::Number || !control(field) || !control(field)->isEnabled())
+        return;
+    const std::string text = Texts()[static_cast<std::size_t>(field)];
+    SetText(field, QString::fromStdString(StepText(spec.rule, text, direction)));
+}
+
+bool FieldBinder::eventFilter(QObject *watched, QEvent *event) {
+    int field = -1;
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        QWidget *widget = controls_[i].data();
+        if (widget && (watched == widget || widget->isAncestorOf(qobject_cast<QWidget *>(watched))))
+            field = static_cast<int>(i);
+    }
+    if (field < 0 || loading_)
+        return false;
+    if (event->type() == QEvent::FocusOut) {
+        // An editable combo's own line edit losing the focus to its popup is no commit.
+        auto *focusEvent = static_cast<QFocusEvent *>(event);
+        if (focusEvent->reason() != Qt::PopupFocusReason)
+            Commit(field);
+    } else if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Commit(field);
+        } else if ((key == Qt::Key_Up || key == Qt::Key_Down) &&
+                   fields_[static_cast<std::size_t>(field)].rule.kind == RuleKind::Number &&
+                   qobject_cast<QLineEdit *>(control(field))) {
+            Step(field, key == Qt::Key_Up ? +1 : -1);
+            return true;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,56 @@
+#pragma once
+// Ties the controls of a Designer form to a field table by objectName: a control named like
+// a field ("rx_freq", "busy_lock") shows and edits that field. The rule gives the choices, the
+// typing limits, the key filter and the spin; loaded values are never cut by a typing limit.
+
+#include "core/fields/field_spec.h"
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <span>
+#include <vector>
+
+class QWidget;
+
+class FieldBinder : public QObject {
+    Q_OBJECT
+public:
+    // Controls: QLineEdit (number, text, digits, frequency), QComboBox (choice; an editable
+    // one for tones), QCheckBox (check), QSpinBox-like arrows come from a QLineEdit plus a
+    // QAbstractSpinBox named "<field>_spin" or from Up/Down in the edit. Fields without a
+    // control on the form are carried through unchanged.
+    FieldBinder(QWidget *form, std::span<const dpmr::FieldSpec> fields);
+
+    // Choice lists (from the image), tone lists, limits and filters.
+    void FillChoices(const dpmr::Image &image);
+    void LoadControls(const dpmr::FieldTexts &texts);
+    // Ends an edit still open (its commit runs first), then reads every control.
+    dpmr::FieldTexts StoreControls();
+    // What the controls show now, without committing anything.
+    dpmr::FieldTexts Texts() const;
+    void SetText(int field, const QString &text);
+
+    QWidget *control(int field) const;
+    void SetEnabled(int field, bool enabled);
+    // Runs the commit of the control that has the focus, as leaving it would.
+    void CommitFocused();
+
+    // A control was left, Enter was pressed in an edit, or a choice was picked: the page's
+    // commit rule runs here. The default normalises the field by its rule.
+    std::function<void(int field)> onCommit;
+    // The context the default commit normalises in (band limits, image for choices).
+    std::function<dpmr::FieldContext()> context;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Commit(int field);
+    void Step(int field, int direction);
+
+    std::span<const dpmr::FieldSpec> fields_;
+    std::vector<QPointer<QWidget>> controls_;
+    dpmr::FieldTexts carried_; // fields without a control keep their loaded text
+    bool loading_ = false;
+};

@@ -1,0 +1,57 @@
+#pragma once
+// A modal editor made of tab pages. The page being left stores before the switch and the page
+// entered loads; closing stores the current page, then reloads and stores every other page, so
+// each store works on current data and the last one cannot undo another page's change.
+// Enter and Esc never close it (unless a page lets them).
+
+#include <QDialog>
+#include <vector>
+
+class CEditorPage;
+class QTabWidget;
+
+class CTabContainerDlg : public QDialog {
+    Q_OBJECT
+public:
+    CTabContainerDlg(const QString &title, QWidget *parent);
+
+    // Pages in tab order; FillChoices and LoadControls run for each as it is added.
+    void AddPage(CEditorPage *page, const QString &title);
+    QTabWidget *tabs() const { return tabs_; }
+    CEditorPage *page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
+    int pageCount() const { return static_cast<int>(pages_.size()); }
+
+    // Stores as closing does: the dialog may then be destroyed without another store.
+    void StoreAll();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void done(int result) override;
+
+private:
+    void OnCurrentChanged(int index);
+
+    QTabWidget *tabs_;
+    std::vector<CEditorPage *> pages_;
+    int current_ = -1;
+    bool stored_ = false;
+};
+
+// A single-page editor: the page fills the dialog; it stores once when the dialog closes.
+class CSinglePageDlg : public QDialog {
+    Q_OBJECT
+public:
+    CSinglePageDlg(const QString &title, CEditorPage *page, QWidget *parent);
+    CEditorPage *page() const { return page_; }
+    void StoreAll();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void done(int result) override;
+
+private:
+    CEditorPage *page_;
+    bool stored_ = false;
+};
