@@ -1,6 +1,9 @@
 #include "ui/app/editor_commands.h"
 
 #include "ui/channels/channel_edit_dlg.h"
+#include "ui/channels/pms_dlg.h"
+#include "ui/channels/vfo_dlg.h"
+#include "ui/settings/scan_info_dlg.h"
 
 #include <stdexcept>
 
@@ -10,18 +13,30 @@ std::unique_ptr<QDialog> MakeChannelEdit(const EditorEnv &env) {
     return std::make_unique<CChannelEditDlg>(env.document, env.currentChannel, env.parent);
 }
 
+std::unique_ptr<QDialog> MakeScanInfo(const EditorEnv &env) {
+    return std::make_unique<CScanInfoDlg>(env.document, env.parent);
+}
+
+std::unique_ptr<QDialog> MakeVfo(const EditorEnv &env) {
+    return std::make_unique<CVfoDlg>(env.document, env.parent);
+}
+
+std::unique_ptr<QDialog> MakePms(const EditorEnv &env) {
+    return std::make_unique<CPmsDlg>(env.document, env.parent);
+}
+
 } // namespace
 
 const std::vector<EditorCommand> &EditorCommands() {
     static const std::vector<EditorCommand> commands{
         {EditorId::ChannelEdit, "", StoreFirst::ChannelTable, true, MakeChannelEdit},
-        {EditorId::ScanInfo, "Scan Info", StoreFirst::ChannelTable, false, nullptr},
+        {EditorId::ScanInfo, "Scan Info", StoreFirst::ChannelTable, false, MakeScanInfo},
         {EditorId::BasicSetting, "Basic setting", StoreFirst::Nothing, false, nullptr},
         {EditorId::Alarm, "Alarm", StoreFirst::Nothing, false, nullptr},
         {EditorId::Dtmf, "DTMF", StoreFirst::Nothing, false, nullptr},
         {EditorId::Dpmr, "dPMR", StoreFirst::ChannelTable, false, nullptr},
-        {EditorId::Vfo, "VFO", StoreFirst::ChannelTable, false, nullptr},
-        {EditorId::PmsCh, "PMS ch", StoreFirst::ChannelTable, false, nullptr},
+        {EditorId::Vfo, "VFO", StoreFirst::ChannelTable, false, MakeVfo},
+        {EditorId::PmsCh, "PMS ch", StoreFirst::ChannelTable, false, MakePms},
     };
     return commands;
 }

@@ -11,6 +11,11 @@ CTablePage::CTablePage(dpmr::CodePlugDocument &document, const dpmr::PageTable &
                        QWidget *parent, int record)
     : CEditorPage(document, parent), table_(table), record_(record) {}
 
+CTablePage::~CTablePage() {
+    // The controls are deleted after this: their last focus change must find no commit.
+    delete binder_;
+}
+
 void CTablePage::Bind() {
     binder_ = new FieldBinder(this, table_.fields);
     binder_->context = [this] { return Context(); };

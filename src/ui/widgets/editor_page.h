@@ -32,6 +32,7 @@ class CTablePage : public CEditorPage {
 public:
     CTablePage(dpmr::CodePlugDocument &document, const dpmr::PageTable &table, QWidget *parent,
                int record = 0);
+    ~CTablePage() override;
 
     // Call from the derived constructor once the form is set up (setupUi(this)).
     void Bind();

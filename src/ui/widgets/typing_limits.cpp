@@ -43,8 +43,11 @@ void ApplyTypingLimits(QLineEdit *edit, const dpmr::FieldRule &rule) {
         dpmr::FieldRule room = rule;
         if (rule.maxLength > 0)
             room.maxLength = std::max(0, rule.maxLength - (prefix + suffix));
+        // No room left is no room, not "no limit".
+        const bool full = rule.maxLength > 0 && room.maxLength == 0;
         const QString allowed =
-            QString::fromStdString(dpmr::FilterTyped(room, inserted.toStdString()));
+            full ? QString()
+                 : QString::fromStdString(dpmr::FilterTyped(room, inserted.toStdString()));
         const QString result = text.left(prefix) + allowed + text.right(suffix);
         if (result != text) {
             const int cursor = prefix + static_cast<int>(allowed.size());
