@@ -11,18 +11,18 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -45,7 +45,8 @@ const CommandText kCommands[] = {
     {Command::SaveAs, "SaveAs", "Save &As...", "Save the active document with a new name\nSave As"},
     {Command::Print, "Print", "&Print...\tCtrl+P", "Print the active document\nPrint"},
     {Command::PrintPreview, "PrintPreview", "Print Pre&view", "Display full pages\nPrint Preview"},
-    {Command::PrintSetup, "PrintSetup", "P&rint Setup...", "Change the printer and printing options\nPrint Setup"},
+    {Command::PrintSetup, "PrintSetup", "P&rint Setup...",
+     "Change the printer and printing options\nPrint Setup"},
     {Command::Exit, "Exit", "E&xit", "Quit the application; prompts to save documents\nExit"},
     {Command::ScanInfo, "ScanInfo", "Scan Info", ""},
     {Command::BasicSetting, "BasicSetting", "Basic setting", ""},
@@ -57,9 +58,11 @@ const CommandText kCommands[] = {
     {Command::Read, "Read", "Read\tCtrl+R", "Read Data From Radio\nRead"},
     {Command::Write, "Write", "Write\tCtrl+W", "Write Data to Radio \nWrite"},
     {Command::Toolbar, "Toolbar", "&Toolbar", "Show or hide the toolbar\nToggle ToolBar"},
-    {Command::StatusBar, "StatusBar", "&Status Bar", "Show or hide the status bar\nToggle StatusBar"},
+    {Command::StatusBar, "StatusBar", "&Status Bar",
+     "Show or hide the status bar\nToggle StatusBar"},
     {Command::Port, "Port", "Port", ""},
-    {Command::About, "About", "About ...", "Display program information, version number and copyright\nAbout"},
+    {Command::About, "About", "About ...",
+     "Display program information, version number and copyright\nAbout"},
 };
 
 } // namespace
@@ -205,15 +208,18 @@ void CMainFrame::closeEvent(QCloseEvent *event) {
 
 void CMainFrame::CreateMenus() {
     QMenu *file = menuBar()->addMenu("&File");
-    file->addActions({action(Command::New), action(Command::Open), action(Command::Save), action(Command::SaveAs)});
+    file->addActions({action(Command::New), action(Command::Open), action(Command::Save),
+                      action(Command::SaveAs)});
     file->addSeparator();
-    file->addActions({action(Command::Print), action(Command::PrintPreview), action(Command::PrintSetup)});
+    file->addActions(
+        {action(Command::Print), action(Command::PrintPreview), action(Command::PrintSetup)});
     file->addSeparator();
     file->addAction(action(Command::Exit));
 
     QMenu *edit = menuBar()->addMenu("&Edit");
-    edit->addActions({action(Command::ScanInfo), action(Command::BasicSetting), action(Command::Alarm), action(Command::Dtmf),
-                      action(Command::Dpmr), action(Command::Vfo), action(Command::PmsCh)});
+    edit->addActions({action(Command::ScanInfo), action(Command::BasicSetting),
+                      action(Command::Alarm), action(Command::Dtmf), action(Command::Dpmr),
+                      action(Command::Vfo), action(Command::PmsCh)});
 
     QMenu *program = menuBar()->addMenu("&Program");
     program->addActions({action(Command::Read), action(Command::Write)});

@@ -16,9 +16,27 @@ class QPrinter;
 
 // Every command of the menus and the toolbar.
 enum class Command {
-    New, Open, Save, SaveAs, Print, PrintPreview, PrintSetup, Exit,
-    ScanInfo, BasicSetting, Alarm, Dtmf, Dpmr, Vfo, PmsCh,
-    Read, Write, Toolbar, StatusBar, Port, About,
+    New,
+    Open,
+    Save,
+    SaveAs,
+    Print,
+    PrintPreview,
+    PrintSetup,
+    Exit,
+    ScanInfo,
+    BasicSetting,
+    Alarm,
+    Dtmf,
+    Dpmr,
+    Vfo,
+    PmsCh,
+    Read,
+    Write,
+    Toolbar,
+    StatusBar,
+    Port,
+    About,
     Count
 };
 

@@ -49,7 +49,8 @@ public:
         }
     }
 
-    void setModelData(QWidget *editor, QAbstractItemModel *, const QModelIndex &index) const override {
+    void setModelData(QWidget *editor, QAbstractItemModel *,
+                      const QModelIndex &index) const override {
         QString text;
         if (auto *edit = qobject_cast<QLineEdit *>(editor))
             text = edit->text();
@@ -168,7 +169,8 @@ void CEditGrid::SetReadOnly(int row, int column, bool readOnly) {
     if (!item(row, column))
         SetText(row, column, {});
     QTableWidgetItem *cell = item(row, column);
-    cell->setFlags(readOnly ? cell->flags() & ~Qt::ItemIsEditable : cell->flags() | Qt::ItemIsEditable);
+    cell->setFlags(readOnly ? cell->flags() & ~Qt::ItemIsEditable
+                            : cell->flags() | Qt::ItemIsEditable);
 }
 
 void CEditGrid::CommitOpenEditor() {

@@ -7,8 +7,8 @@ LinkCommands::LinkCommands(LinkEnv env, QObject *parent) : QObject(parent), env_
 
 void LinkCommands::OnRead() {
     env_.commitOpenEdit();
-    CReadWriteDlg dialog("Read data", dpmr::LinkDirection::Read, env_.portName,
-                         env_.document.image, env_.link, env_.window);
+    CReadWriteDlg dialog("Read data", dpmr::LinkDirection::Read, env_.portName, env_.document.image,
+                         env_.link, env_.window);
     dialog.exec();
     if (dialog.resultFlag() == 1) {
         env_.document.ReplaceImage(dialog.receivedImage());

@@ -41,7 +41,8 @@ FieldBinder::FieldBinder(QWidget *form, std::span<const FieldSpec> fields)
         }
         // Arrow buttons beside a number edit: "<field>_up" and "<field>_down".
         for (int direction : {+1, -1}) {
-            auto *arrow = form->findChild<QAbstractButton *>(name + (direction > 0 ? "_up" : "_down"));
+            auto *arrow =
+                form->findChild<QAbstractButton *>(name + (direction > 0 ? "_up" : "_down"));
             if (arrow)
                 connect(arrow, &QAbstractButton::clicked, this,
                         [this, field, direction] { Step(field, direction); });

@@ -41,13 +41,12 @@ void ApplyTypingLimits(QLineEdit *edit, const dpmr::FieldRule &rule) {
         if (upperCase)
             inserted = inserted.toUpper();
         dpmr::FieldRule room = rule;
-        if (rule.maxLength > 0)
-            room.maxLength = std::max(0, rule.maxLength - (prefix + suffix));
-        // No room left is no room, not "no limit".
-        const bool full = rule.maxLength > 0 && room.maxLength == 0;
-        const QString allowed =
-            full ? QString()
-                 : QString::fromStdString(dpmr::FilterTyped(room, inserted.toStdString()));
+        const int left = rule.maxLength - (prefix + suffix);
+        QString allowed;
+        if (rule.maxLength == 0 || left > 0) {
+            room.maxLength = rule.maxLength == 0 ? 0 : left;
+            allowed = QString::fromStdString(dpmr::FilterTyped(room, inserted.toStdString()));
+        }
         const QString result = text.left(prefix) + allowed + text.right(suffix);
         if (result != text) {
             const int cursor = prefix + static_cast<int>(allowed.size());
