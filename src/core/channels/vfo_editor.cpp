@@ -45,13 +45,14 @@ std::array<FieldSpec, kVfoEditFieldCount> BuildFields() {
         fields[i] = channel[i];
     fields[kEditRxOnly].rule.choices = VfoRxOnlyChoices;
     fields[kVfoEditOffsetDir] = {"offset_dir", VfoRecordOf, ch::kOffsetDir,
-                             ChoiceRule(OffsetDirChoices, 0, 0)};
+                                 ChoiceRule(OffsetDirChoices, 0, 0)};
     fields[kVfoEditOffsetFreq] = {"offset_freq", VfoRecordOf, ch::kOffsetFreq, OffsetRule()};
     // A code that names no entry (5, or a PMS entry that is not defined) shows "1MHz" and
     // stores 0, never whatever entry sits at that position of the list.
-    fields[kVfoEditScan] = {"vfo_scan", VfoRecordOf, ch::kVfoScan, ChoiceRule(VfoScanChoices, 0, 0)};
+    fields[kVfoEditScan] = {"vfo_scan", VfoRecordOf, ch::kVfoScan,
+                            ChoiceRule(VfoScanChoices, 0, 0)};
     fields[kVfoEditStep] = {"step", VfoRecordOf, ch::kStep,
-                        ChoiceRule(StepChoices, kStep12k5, kStep12k5)};
+                            ChoiceRule(StepChoices, kStep12k5, kStep12k5)};
     return fields;
 }
 
@@ -97,7 +98,8 @@ ChoiceList VfoScanChoices(const Image &image) {
     ChoiceList list{{"1MHz", 0}, {"2MHz", 1}, {"5MHz", 2}, {"BAND", kScanBand}};
     for (int k = 1; k <= kPmsCount; ++k)
         if (IsPmsEntryDefined(image, k))
-            list.push_back({"PMS " + std::to_string(k), kVfoScanPms + static_cast<unsigned>(k - 1)});
+            list.push_back(
+                {"PMS " + std::to_string(k), kVfoScanPms + static_cast<unsigned>(k - 1)});
     return list;
 }
 
@@ -108,10 +110,10 @@ FieldTexts LoadVfoEditor(const FieldContext &context) {
             texts[static_cast<std::size_t>(field)] = FrequencyText(context.band.low);
     // Unlike a channel frequency, an offset whose top byte is 0x00 is a small offset.
     const std::size_t b = VfoBase();
-    texts[kVfoEditOffsetFreq] =
-        IsFrequencyPresent(context.image, b + ch::kOffsetFreq.offset)
-            ? FrequencyText(static_cast<std::int64_t>(ReadNumber(context.image, b, ch::kOffsetFreq)))
-            : std::string();
+    texts[kVfoEditOffsetFreq] = IsFrequencyPresent(context.image, b + ch::kOffsetFreq.offset)
+                                    ? FrequencyText(static_cast<std::int64_t>(
+                                          ReadNumber(context.image, b, ch::kOffsetFreq)))
+                                    : std::string();
     if (ReadNumber(context.image, b, ch::kVfoScan) == kScanBandOld)
         texts[kVfoEditScan] = "BAND";
     return texts;

@@ -46,8 +46,7 @@ void CommitVfoReceive(const FieldContext &context, FieldTexts &texts, VfoDirecti
 // the channel grid. Shown in MHz with five decimals.
 void CommitVfoOffset(const FieldContext &context, FieldTexts &texts, VfoDirection &direction);
 // An offset direction was picked.
-void CommitOffsetDirection(const FieldContext &context, FieldTexts &texts,
-                           VfoDirection &direction);
+void CommitOffsetDirection(const FieldContext &context, FieldTexts &texts, VfoDirection &direction);
 // The offset edit is editable exactly while a direction other than "Off" is selected, however
 // the selection came about.
 bool IsOffsetEditable(const FieldTexts &texts);

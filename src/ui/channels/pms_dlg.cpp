@@ -50,8 +50,8 @@ CEditGrid *CPmsDlg::grid() const {
 
 void CPmsDlg::FillChoices() {
     const FieldRule &edge = kPmsPage.fields[kPmsLow].rule;
-    const QString charset = QString::fromLatin1(edge.charset.data(),
-                                                static_cast<qsizetype>(edge.charset.size()));
+    const QString charset =
+        QString::fromLatin1(edge.charset.data(), static_cast<qsizetype>(edge.charset.size()));
     GridColumn number;
     number.header = "No.";
     number.widthTwips = 500;
