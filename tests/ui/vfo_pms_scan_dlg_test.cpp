@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -105,8 +106,12 @@ private slots:
         QVERIFY(dialog->isVisible());
         Retype(rx, "4a3b8.x5");
         QCOMPARE(rx->text(), QString("438.5")); // letters are dropped as they are typed
+        QApplication::clipboard()->setText("4x39.y25");
+        QTest::keyClick(rx, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(rx, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(rx->text(), QString("439.25")); // and as they are pasted
         dialog->close();
-        QCOMPARE(Vfo(channel_layout::kRxFreq), 43850000u);
+        QCOMPARE(Vfo(channel_layout::kRxFreq), 43925000u);
     }
 
     void vfoDirectionThatLeavesTheBandIsForcedOffAndDisablesTheOffset() {
@@ -318,11 +323,15 @@ private slots:
         Retype(delay, "0.1");
         QTest::keyClick(delay, Qt::Key_Down);
         QCOMPARE(delay->text(), QString("5.0"));
-        Retype(delay, "12345"); // the typing limit holds for typing
+        Retype(delay, "12345"); // the typing limit holds for typing and pasting
         QCOMPARE(delay->text(), QString("123"));
+        QApplication::clipboard()->setText("4.56");
+        QTest::keyClick(delay, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(delay, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(delay->text(), QString("4.5"));
         dialog->close();
         QCOMPARE(document_.image[0x14C2], 10);
-        QCOMPARE(document_.image[0x14C4], 50);
+        QCOMPARE(document_.image[0x14C4], 45);
     }
 
     // The Edit menu
