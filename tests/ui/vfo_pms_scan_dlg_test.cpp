@@ -244,6 +244,17 @@ private slots:
         QTest::keyClick(grid, Qt::Key_A);
         QCOMPARE(std::make_pair(grid->currentRow(), grid->currentColumn()), std::make_pair(9, 2));
         QVERIFY(dialog->isVisible());
+        // A press on an edge opens its editor at once; one on the number column does not.
+        auto press = [&](int row, int column) {
+            const QRect cell = grid->visualRect(grid->model()->index(row, column));
+            QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, cell.center());
+            QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        };
+        press(3, 0);
+        QCOMPARE(QApplication::focusWidget(), grid);
+        press(3, 2);
+        QVERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+        QCOMPARE(grid->currentRow(), 3);
     }
 
     void pmsEscInTheEditorClosesWithTheTypedEdgeClamped() {

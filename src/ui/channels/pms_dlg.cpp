@@ -42,7 +42,11 @@ CPmsDlg::CPmsDlg(CodePlugDocument &document, QWidget *parent)
     table->setFocus();
 }
 
-CPmsDlg::~CPmsDlg() = default;
+CPmsDlg::~CPmsDlg() {
+    // The grid and an editor still open go after this: their last commit must not reach us.
+    grid()->endEdit = nullptr;
+    disconnect(grid(), nullptr, this, nullptr);
+}
 
 CEditGrid *CPmsDlg::grid() const {
     return ui_->grid;
