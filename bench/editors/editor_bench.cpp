@@ -91,6 +91,11 @@ int main(int argc, char *argv[]) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
     dpmr::CodePlugDocument document;
     document.New();
+    // Every channel in use, so that the pages load and store real records.
+    for (int channel = 1; channel <= dpmr::kChannelCount; ++channel)
+        EndFrequencyEdit(document.table, document.image, document.limits, channel,
+                         dpmr::kColRxFreq, "438.5");
+    StoreChannelTable(document.table, document.image, document.limits);
 
     std::printf("%-14s %10s %10s   (%d runs, platform %s)\n", "editor", "median ms", "worst ms",
                 runs, qPrintable(QGuiApplication::platformName()));

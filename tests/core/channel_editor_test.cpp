@@ -136,10 +136,11 @@ TEST(ChannelEditor, AnEmptiedChannelGetsTheDefaultFlagsAndNoFrequency) {
     StoreChannelEditor(image, k400, 9, texts);
     const std::size_t b = ChannelRecordOffset(9);
     EXPECT_TRUE(IsChannelEmpty(image, 9));
-    EXPECT_EQ(image[b + 0], 0xFF);
-    // Cleared choosers store their no-selection codes over the default flags.
-    EXPECT_EQ(image[b + 17], 0x00);
-    EXPECT_EQ(image[b + 18] & 0x0C, 0x00); // reserved bits cleared
+    Image canonical = image;
+    ClearChannel(canonical, 9);
+    EXPECT_TRUE(image == canonical) << testing_support::DescribeDifferences(canonical, image);
+    EXPECT_EQ(image[b + 18], 0x41); // reserved bits cleared
+    EXPECT_EQ(ReadAlias(image, 9), "");
 }
 
 TEST(ChannelEditor, ToneAndTransmitCommits) {

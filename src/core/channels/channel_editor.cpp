@@ -136,9 +136,10 @@ void StorePageHook(Image &image, const BandLimits &band, int n, const FieldTexts
     StoreChannelEditor(image, band, n, texts);
 }
 
-void FlagBytesWritten(int n, BitMask &mask) {
-    for (std::size_t i = 0; i < ch::kDefaultFlags.size(); ++i)
-        mask.Add(ChannelRecordOffset(n) + ch::kFlagBytes + i, 0xFF);
+// An emptied channel becomes the canonical empty record: all of its 24 bytes.
+void WholeRecordWritten(int n, BitMask &mask) {
+    for (std::size_t i = 0; i < kChannelRecordSize; ++i)
+        mask.Add(ChannelRecordOffset(n) + i, 0xFF);
 }
 
 } // namespace
@@ -154,7 +155,7 @@ const PageTable kChannelEditPage{
     .lastRecord = kChannelCount,
     .load = LoadPageHook,
     .store = StorePageHook,
-    .alsoWrites = FlagBytesWritten,
+    .alsoWrites = WholeRecordWritten,
 };
 
 bool IsDigitalEditField(int field) {
@@ -219,10 +220,14 @@ FieldTexts LoadChannelEditor(const FieldContext &context, int n) {
 
 void StoreChannelEditor(Image &image, const BandLimits &band, int n, const FieldTexts &texts) {
     if (texts.at(kEditRxFreq).empty()) {
-        // An emptied channel starts over from the default flags: this clears reserved bits.
-        const std::size_t b = ChannelRecordOffset(n);
-        for (std::size_t i = 0; i < ch::kDefaultFlags.size(); ++i)
-            image[b + ch::kFlagBytes + i] = ch::kDefaultFlags[i];
+        // An empty channel is stored as the canonical empty record, the one the table writes
+        // for every empty row: opening and closing an empty channel changes no byte, and an
+        // emptied one loses its old settings (reserved bits included). Its digital extension
+        // keeps its bytes, as a cleared channel's does.
+        ClearChannel(image, n);
+        if (const auto alias = AliasOf(n))
+            WriteString(image, *alias, alias_layout::kAlias, "");
+        return;
     }
     StoreFields(image, band, n, kFields, texts);
 }

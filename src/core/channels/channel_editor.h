@@ -58,7 +58,8 @@ ChoiceList ContactChoices(const Image &image);
 
 // What the controls show for channel n: all empty when the channel is empty.
 FieldTexts LoadChannelEditor(const FieldContext &context, int n);
-// An empty receive text stores the channel as empty, its flag bytes back to the defaults.
+// An empty receive text stores the canonical empty record (the alias emptied, the digital
+// extension left alone).
 void StoreChannelEditor(Image &image, const BandLimits &band, int n, const FieldTexts &texts);
 
 // The receive frequency edit was left (or Enter pressed in it). An empty text clears every

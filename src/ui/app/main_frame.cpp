@@ -167,9 +167,10 @@ void CMainFrame::OnEditor(EditorId id) {
     if (!command.make)
         return;
     view_->CommitOpenEdit();
-    const dpmr::Image before = document_.image;
     if (command.storeFirst == StoreFirst::ChannelTable)
         view_->StoreChannelTable();
+    const dpmr::Image before = document_.image; // what the editor changes, not the table
+
     const EditorEnv env{document_, view_->CurrentChannel(), this};
     {
         std::unique_ptr<QDialog> dialog = command.make(env);
@@ -190,10 +191,10 @@ bool CMainFrame::SaveModified() {
     const auto answer = QMessageBox::question(
         this, kProgramCaption, QString("Save changes to %1?").arg(name),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-    if (answer == QMessageBox::Cancel)
-        return false;
     if (answer == QMessageBox::No)
         return true;
+    if (answer != QMessageBox::Yes)
+        return false; // Cancel, or the box closed some other way
     OnFileSave();
     return !document_.modified; // a failed or cancelled save keeps the prompt's promise
 }

@@ -3,6 +3,7 @@
 #include "core/channels/channel_table.h"
 #include "core/image/tone.h"
 #include "ui/widgets/character_filter.h"
+#include "ui/widgets/tone_chooser.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -46,12 +47,7 @@ QWidget *ChannelCellDelegate::createEditor(QWidget *parent, const QStyleOptionVi
     }
     case CellEditor::Tone: {
         auto *combo = new QComboBox(parent);
-        combo->setEditable(true);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setCompleter(nullptr); // "88" must stay 88, not complete to 88.5
-        for (const std::string &tone : ToneList())
-            combo->addItem(QString::fromStdString(tone));
-        combo->setMaxVisibleItems(16);
+        FillToneChooser(combo);
         editor = combo;
         break;
     }

@@ -6,13 +6,12 @@
 
 #include "ui_channel_edit_dlg.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 
 using namespace dpmr;
 
 CChannelEditDlg::CChannelEditDlg(CodePlugDocument &document, int channel, QWidget *parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::CChannelEditDlg>()), document_(document),
+    : CEditorDlg(parent), ui_(std::make_unique<Ui::CChannelEditDlg>()), document_(document),
       channel_(std::clamp(channel, 1, kChannelCount)) {
     ui_->setupUi(this);
     binder_ = new FieldBinder(this, ChannelEditFields());
@@ -31,7 +30,12 @@ CChannelEditDlg::CChannelEditDlg(CodePlugDocument &document, int channel, QWidge
     ui_->rx_freq->setFocus();
 }
 
-CChannelEditDlg::~CChannelEditDlg() = default;
+CChannelEditDlg::~CChannelEditDlg() {
+    // The controls lose the focus while the dialog is destroyed: no commit may run then.
+    binder_->Detach();
+    ui_->channel_no->removeEventFilter(this);
+    ui_->rx_freq->removeEventFilter(this);
+}
 
 QWidget *CChannelEditDlg::channelNumberEdit() const {
     return ui_->channel_no;
@@ -123,36 +127,14 @@ bool CChannelEditDlg::eventFilter(QObject *watched, QEvent *event) {
             return true;
         }
     }
-    return QDialog::eventFilter(watched, event);
-}
-
-void CChannelEditDlg::keyPressEvent(QKeyEvent *event) {
-    const int key = event->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
-        event->accept(); // they never close the dialog or press a button
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    return CEditorDlg::eventFilter(watched, event);
 }
 
 void CChannelEditDlg::StoreOnClose() {
-    if (stored_)
-        return;
-    stored_ = true;
     // A field still being typed into is committed as leaving it would: an out-of-band
     // frequency typed just before the close box is replaced, not stored raw.
     if (ui_->channel_no->hasFocus())
         OnChannelNumberLeft();
     binder_->CommitFocused();
     StoreControls(channel_);
-}
-
-void CChannelEditDlg::closeEvent(QCloseEvent *event) {
-    StoreOnClose();
-    QDialog::closeEvent(event);
-}
-
-void CChannelEditDlg::done(int result) {
-    StoreOnClose();
-    QDialog::done(result);
 }

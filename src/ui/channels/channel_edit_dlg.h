@@ -5,7 +5,8 @@
 #include "core/app/code_plug_document.h"
 #include "core/fields/field_rule.h"
 
-#include <QDialog>
+#include "ui/widgets/editor_dlg.h"
+
 #include <memory>
 #include <string>
 
@@ -14,7 +15,7 @@ class CChannelEditDlg;
 }
 class FieldBinder;
 
-class CChannelEditDlg : public QDialog {
+class CChannelEditDlg : public CEditorDlg {
     Q_OBJECT
 public:
     CChannelEditDlg(dpmr::CodePlugDocument &document, int channel, QWidget *parent);
@@ -30,9 +31,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void done(int result) override;
+    void StoreOnClose() override;
 
 private:
     dpmr::FieldContext Context() const { return {document_.image, document_.limits}; }
@@ -41,12 +40,10 @@ private:
     void ChangeChannel(int channel);
     void OnChannelNumberLeft();
     void StepChannel(int direction);
-    void StoreOnClose();
 
     std::unique_ptr<Ui::CChannelEditDlg> ui_;
     dpmr::CodePlugDocument &document_;
     FieldBinder *binder_;
     int channel_;
     std::string previousRx_;
-    bool stored_ = false;
 };

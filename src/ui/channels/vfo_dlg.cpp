@@ -24,7 +24,7 @@ CVfoDlg::CVfoDlg(CodePlugDocument &document, QWidget *parent)
 
 CVfoDlg::~CVfoDlg() {
     // The controls are deleted after this: their last focus change must find no commit.
-    delete binder_;
+    binder_->Detach();
 }
 
 void CVfoDlg::FillChoices() {

@@ -12,8 +12,8 @@ CTablePage::CTablePage(dpmr::CodePlugDocument &document, const dpmr::PageTable &
     : CEditorPage(document, parent), table_(table), record_(record) {}
 
 CTablePage::~CTablePage() {
-    // The controls are deleted after this: their last focus change must find no commit.
-    delete binder_;
+    if (binder_)
+        binder_->Detach();
 }
 
 void CTablePage::Bind() {

@@ -1,6 +1,6 @@
 #include "ui/widgets/field_binder.h"
 
-#include "core/image/tone.h"
+#include "ui/widgets/tone_chooser.h"
 #include "ui/widgets/typing_limits.h"
 
 #include <QAbstractButton>
@@ -58,12 +58,7 @@ void FieldBinder::FillChoices(const Image &image) {
         const QSignalBlocker block(combo);
         combo->clear();
         if (fields_[i].rule.kind == RuleKind::Tone) {
-            combo->setEditable(true);
-            combo->setInsertPolicy(QComboBox::NoInsert);
-            combo->setCompleter(nullptr); // "88" must stay 88, not complete to 88.5
-            for (const std::string &tone : ToneList())
-                combo->addItem(QString::fromStdString(tone));
-            combo->setMaxVisibleItems(16);
+            FillToneChooser(combo);
             continue;
         }
         for (const ChoiceItem &item : ChoicesOf(fields_[i].rule, image))
@@ -137,8 +132,15 @@ void FieldBinder::CommitFocused() {
     }
 }
 
+void FieldBinder::Detach() {
+    detached_ = true;
+    for (const QPointer<QWidget> &widget : controls_)
+        if (widget)
+            widget->removeEventFilter(this);
+}
+
 void FieldBinder::Commit(int field) {
-    if (loading_)
+    if (loading_ || detached_)
         return;
     if (onCommit) {
         onCommit(field);

@@ -35,6 +35,9 @@ public:
     void SetEnabled(int field, bool enabled);
     // Runs the commit of the control that has the focus, as leaving it would.
     void CommitFocused();
+    // No more commits: the page is going away (its controls lose the focus while it is
+    // destroyed, and their commits would reach a page that no longer exists).
+    void Detach();
 
     // A control was left, Enter was pressed in an edit, or a choice was picked: the page's
     // commit rule runs here. The default normalises the field by its rule.
@@ -53,4 +56,5 @@ private:
     std::vector<QPointer<QWidget>> controls_;
     dpmr::FieldTexts carried_; // fields without a control keep their loaded text
     bool loading_ = false;
+    bool detached_ = false;
 };

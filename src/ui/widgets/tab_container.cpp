@@ -2,21 +2,10 @@
 
 #include "ui/widgets/editor_page.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-bool IsEnterOrEsc(const QKeyEvent *event) {
-    const int key = event->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
-}
-
-} // namespace
-
-CTabContainerDlg::CTabContainerDlg(const QString &title, QWidget *parent) : QDialog(parent) {
+CTabContainerDlg::CTabContainerDlg(const QString &title, QWidget *parent) : CEditorDlg(parent) {
     setWindowTitle(title);
     tabs_ = new QTabWidget(this);
     auto *layout = new QVBoxLayout(this);
@@ -43,10 +32,7 @@ void CTabContainerDlg::OnCurrentChanged(int index) {
         page(index)->LoadControls();
 }
 
-void CTabContainerDlg::StoreAll() {
-    if (stored_)
-        return;
-    stored_ = true;
+void CTabContainerDlg::StoreOnClose() {
     if (current_ >= 0)
         page(current_)->StoreControls();
     // Every other page was stored when it was left; storing it again from current data
@@ -59,26 +45,12 @@ void CTabContainerDlg::StoreAll() {
     }
 }
 
-void CTabContainerDlg::closeEvent(QCloseEvent *event) {
-    StoreAll();
-    QDialog::closeEvent(event);
-}
-
-void CTabContainerDlg::done(int result) {
-    StoreAll();
-    QDialog::done(result);
-}
-
-void CTabContainerDlg::keyPressEvent(QKeyEvent *event) {
-    if (IsEnterOrEsc(event) && (current_ < 0 || page(current_)->SwallowsKey(event->key()))) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+bool CTabContainerDlg::SwallowsKey(int key) const {
+    return current_ < 0 || page(current_)->SwallowsKey(key);
 }
 
 CSinglePageDlg::CSinglePageDlg(const QString &title, CEditorPage *page, QWidget *parent)
-    : QDialog(parent), page_(page) {
+    : CEditorDlg(parent), page_(page) {
     setWindowTitle(title);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -88,27 +60,10 @@ CSinglePageDlg::CSinglePageDlg(const QString &title, CEditorPage *page, QWidget 
     page->LoadControls();
 }
 
-void CSinglePageDlg::StoreAll() {
-    if (stored_)
-        return;
-    stored_ = true;
+void CSinglePageDlg::StoreOnClose() {
     page_->StoreControls();
 }
 
-void CSinglePageDlg::closeEvent(QCloseEvent *event) {
-    StoreAll();
-    QDialog::closeEvent(event);
-}
-
-void CSinglePageDlg::done(int result) {
-    StoreAll();
-    QDialog::done(result);
-}
-
-void CSinglePageDlg::keyPressEvent(QKeyEvent *event) {
-    if (IsEnterOrEsc(event) && page_->SwallowsKey(event->key())) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+bool CSinglePageDlg::SwallowsKey(int key) const {
+    return page_->SwallowsKey(key);
 }

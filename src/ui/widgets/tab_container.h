@@ -4,13 +4,14 @@
 // each store works on current data and the last one cannot undo another page's change.
 // Enter and Esc never close it (unless a page lets them).
 
-#include <QDialog>
+#include "ui/widgets/editor_dlg.h"
+
 #include <vector>
 
 class CEditorPage;
 class QTabWidget;
 
-class CTabContainerDlg : public QDialog {
+class CTabContainerDlg : public CEditorDlg {
     Q_OBJECT
 public:
     CTabContainerDlg(const QString &title, QWidget *parent);
@@ -21,13 +22,9 @@ public:
     CEditorPage *page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
     int pageCount() const { return static_cast<int>(pages_.size()); }
 
-    // Stores as closing does: the dialog may then be destroyed without another store.
-    void StoreAll();
-
 protected:
-    void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void done(int result) override;
+    void StoreOnClose() override;
+    bool SwallowsKey(int key) const override;
 
 private:
     void OnCurrentChanged(int index);
@@ -35,23 +32,19 @@ private:
     QTabWidget *tabs_;
     std::vector<CEditorPage *> pages_;
     int current_ = -1;
-    bool stored_ = false;
 };
 
 // A single-page editor: the page fills the dialog; it stores once when the dialog closes.
-class CSinglePageDlg : public QDialog {
+class CSinglePageDlg : public CEditorDlg {
     Q_OBJECT
 public:
     CSinglePageDlg(const QString &title, CEditorPage *page, QWidget *parent);
     CEditorPage *page() const { return page_; }
-    void StoreAll();
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void done(int result) override;
+    void StoreOnClose() override;
+    bool SwallowsKey(int key) const override;
 
 private:
     CEditorPage *page_;
-    bool stored_ = false;
 };
