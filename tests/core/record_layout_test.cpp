@@ -34,6 +34,7 @@ TEST(RecordLayouts, FieldsNeverShareABitAndFitTheirRecord) {
     ExpectDisjointAndInside(alias_layout::kFields, kAliasSlotSize);
     ExpectDisjointAndInside(digital_ext_layout::kFields, kDigitalExtSize);
     ExpectDisjointAndInside(contact_layout::kFields, kContactRecordSize);
+    ExpectDisjointAndInside(pms_layout::kFields, kPmsEntrySize);
 }
 
 TEST(RecordLayouts, ChannelRecordLeavesOnlyTheReservedBitsUnnamed) {

@@ -34,6 +34,14 @@ const std::vector<FixedReplacement> &FixedReplacements() {
         {EditorId::ChannelEdit, ext1 + 2, ext1 + 2,
          "data type bits of a blank extension are no one-hot pattern: \"Data Type 1\""},
         {EditorId::ChannelEdit, ext1 + 3, ext1 + 3, "status info 0xFF is above 31: \"30\""},
+        {EditorId::Vfo, kVfoRxFreq, kVfoTxFreq + 3,
+         "unset VFO frequencies open at the lower band limit and are stored so"},
+        {EditorId::Vfo, kVfoGroupRxList, kVfoGroupRxList + 2,
+         "the VFO's group rx list 1, contact and key 0xFF name nothing: \"None\", stored 0"},
+        {EditorId::Vfo, kVfoDigitalExt + 2, kVfoDigitalExt + 2,
+         "data type bits of the blank VFO extension are no one-hot pattern: \"Data Type 1\""},
+        {EditorId::Vfo, kVfoDigitalExt + 3, kVfoDigitalExt + 3,
+         "the VFO's status info 0xFF is above 31: \"30\""},
     };
     return list;
 }

@@ -2,6 +2,9 @@
 
 #include "core/channels/channel_editor.h"
 #include "core/dpmr/encryption_keys.h"
+#include "core/channels/pms_editor.h"
+#include "core/channels/vfo_editor.h"
+#include "core/settings/scan_settings.h"
 
 namespace dpmr {
 
@@ -9,6 +12,9 @@ const std::vector<const PageTable *> &PageRegistry() {
     static const std::vector<const PageTable *> pages{
         &kChannelEditPage,
         &kDpmrEncryptSwitchPage,
+        &kScanPage,
+        &kVfoEditPage,
+        &kPmsPage,
     };
     return pages;
 }

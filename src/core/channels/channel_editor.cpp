@@ -67,37 +67,30 @@ ChoiceList StatusInfoChoices(const Image &) {
     return list;
 }
 
-constexpr std::string_view kFrequencyChars = "0123456789.";
 constexpr std::uint64_t kNoContact = 0xFF;
 
-FieldRule FrequencyRule() {
+constexpr FieldRule FrequencyRule() {
     FieldRule rule{.kind = RuleKind::Frequency};
     rule.charset = kFrequencyChars;
     rule.maxLength = 10;
     rule.band = BandRule::ReplaceOutsideBand;
     return rule;
 }
-FieldRule ToneRule() {
+constexpr FieldRule ToneRule() {
     return {.kind = RuleKind::Tone};
 }
-FieldRule CheckRule() {
-    return {.kind = RuleKind::Check};
+constexpr FieldRule Choices(ChoiceSource source, std::uint64_t unknownShowsAs,
+                            std::uint64_t noSelectionStores) {
+    return ChoiceRule(source, unknownShowsAs, noSelectionStores);
 }
-FieldRule Choices(ChoiceSource source, std::uint64_t unknownShowsAs,
-                  std::uint64_t noSelectionStores) {
-    FieldRule rule{.kind = RuleKind::Choice};
-    rule.choices = source;
-    rule.unknownShowsAs = unknownShowsAs;
-    rule.noSelectionStores = noSelectionStores;
-    return rule;
-}
-FieldRule AliasRule() {
+constexpr FieldRule AliasRule() {
     FieldRule rule{.kind = RuleKind::Text};
     rule.maxLength = static_cast<int>(kAliasLength);
     return rule;
 }
 
-const std::array<FieldSpec, kChannelEditFieldCount> kFields = {{
+// Constant-initialised, so that the VFO's table can be built from it at start-up.
+constexpr std::array<FieldSpec, kChannelEditFieldCount> kFields = {{
     {"rx_freq", RecordOf, ch::kRxFreq, FrequencyRule()},
     {"tx_freq", RecordOf, ch::kTxFreq, FrequencyRule()},
     {"rx_tone", RecordOf, ch::kRxTone, ToneRule()},

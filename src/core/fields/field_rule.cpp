@@ -40,23 +40,33 @@ std::string NormaliseFrequency(const FieldRule &rule, const FieldContext &contex
     return v == 0 ? std::string() : FrequencyText(v);
 }
 
-} // namespace
-
-std::int64_t InRange(const FieldRule &rule, std::int64_t v) {
+// Clamped or replaced, but not yet lowered onto the grid.
+std::int64_t InBounds(const FieldRule &rule, std::int64_t v) {
     if (v < rule.min || v > rule.max) {
         if (rule.replaceOutOfRange)
             return rule.replacement;
         v = std::clamp(v, rule.min, rule.max);
     }
-    return Lower(rule, v);
+    return v;
+}
+
+// The value a text names, in bounds; an arrow press starts from it, off the grid or not.
+std::int64_t TypedNumber(const FieldRule &rule, std::string_view text) {
+    if (rule.zeroWord && text == rule.zeroWord)
+        return InBounds(rule, 0);
+    if (rule.maxWord && text == rule.maxWord)
+        return rule.max;
+    return InBounds(rule, TruncToInt64(DecimalMultiply(ParseNumber(text), Scale(rule.decimals))));
+}
+
+} // namespace
+
+std::int64_t InRange(const FieldRule &rule, std::int64_t v) {
+    return Lower(rule, InBounds(rule, v));
 }
 
 std::int64_t NumberFromText(const FieldRule &rule, std::string_view text) {
-    if (rule.zeroWord && text == rule.zeroWord)
-        return InRange(rule, 0);
-    if (rule.maxWord && text == rule.maxWord)
-        return rule.max;
-    return InRange(rule, TruncToInt64(DecimalMultiply(ParseNumber(text), Scale(rule.decimals))));
+    return Lower(rule, TypedNumber(rule, text));
 }
 
 std::string NumberText(const FieldRule &rule, std::int64_t stored) {
@@ -114,7 +124,7 @@ std::string NormaliseText(const FieldRule &rule, const FieldContext &context,
 }
 
 std::string StepText(const FieldRule &rule, std::string_view text, int direction) {
-    const std::int64_t v = NumberFromText(rule, text);
+    const std::int64_t v = TypedNumber(rule, text);
     const std::int64_t step = std::max<std::int64_t>(rule.step, 1);
     const bool offGrid = rule.onGrid && (v - rule.min) % step != 0;
     std::int64_t next;

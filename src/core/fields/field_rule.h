@@ -75,6 +75,22 @@ struct FieldContext {
     BandLimits band;
 };
 
+// What a frequency edit lets through.
+inline constexpr std::string_view kFrequencyChars = "0123456789.";
+
+// The common rules in one line each.
+constexpr FieldRule CheckRule() {
+    return {.kind = RuleKind::Check};
+}
+constexpr FieldRule ChoiceRule(ChoiceSource source, std::uint64_t unknownShowsAs,
+                               std::uint64_t noSelectionStores) {
+    FieldRule rule{.kind = RuleKind::Choice};
+    rule.choices = source;
+    rule.unknownShowsAs = unknownShowsAs;
+    rule.noSelectionStores = noSelectionStores;
+    return rule;
+}
+
 // A stored value brought into the rule's range (clamped or replaced) and onto its grid.
 std::int64_t InRange(const FieldRule &rule, std::int64_t stored);
 // The value a text names in stored units, after the rule's range (Number).

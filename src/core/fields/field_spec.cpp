@@ -87,7 +87,10 @@ void StoreField(Image &image, const BandLimits &band, int record, const FieldSpe
         return;
     case RuleKind::Frequency:
         // Frequencies are checked against the band when their edit is left, not here: a
-        // stored frequency is written as the control shows it.
+        // stored frequency is written as the control shows it. One that shows as stored keeps
+        // its bytes, so a digit pair beyond 99 (from a radio) is not cut to another frequency.
+        if (!text.empty() && ShowField(context, record, field) == text)
+            return;
         if (text.empty())
             WriteOptionalFrequency(image, *base, field.layout, std::nullopt);
         else

@@ -68,12 +68,9 @@ void MarkOneKeyTargets(Image &image) {
 
 void CheckVfo(Image &image, const BandLimits &band) {
     const std::uint8_t scanMode = image[kVfoScanMode];
-    if (scanMode >= 0x80 && scanMode <= 0x89) {
-        const std::size_t pms = kPmsEntries + kPmsEntrySize * (scanMode - 0x80u);
-        auto blank = [](std::uint8_t b) { return b == 0x00 || b == 0xFF; };
-        if (blank(image[pms + 3]) || blank(image[pms + 7]))
-            image[kVfoScanMode] = 0x00;
-    }
+    if (scanMode >= kVfoScanPms && scanMode < kVfoScanPms + kPmsCount &&
+        !IsPmsEntryDefined(image, scanMode - kVfoScanPms + 1))
+        image[kVfoScanMode] = 0x00;
     // An empty receive frequency reads as the lower limit, passes, and so stays empty.
     const std::int64_t rx = VfoFrequencyOrLow(image, kVfoRxFreq, band);
     if (rx < band.low || rx >= band.high)

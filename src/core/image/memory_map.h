@@ -22,6 +22,7 @@ inline constexpr std::size_t kVfoRecord = 0x13A8;
 inline constexpr std::size_t kVfoRxFreq = 0x13A8;
 inline constexpr std::size_t kVfoTxFreq = 0x13AC;
 inline constexpr std::size_t kVfoScanMode = 0x13BB;
+inline constexpr unsigned kVfoScanPms = 0x80; // 0x80 + (k - 1) sweeps PMS entry k
 inline constexpr std::size_t kVfoGroupRxList = 0x13BC;
 inline constexpr std::size_t kVfoStep = 0x13BF;
 

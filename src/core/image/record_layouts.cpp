@@ -24,4 +24,16 @@ std::size_t MessageRecordOffset(int message) {
     return kMessageRecords + kMessageRecordSize * static_cast<std::size_t>(message - 1);
 }
 
+std::size_t PmsEntryOffset(int entry) {
+    if (entry < 1 || entry > kPmsCount)
+        throw std::out_of_range("PMS entry " + std::to_string(entry));
+    return kPmsEntries + kPmsEntrySize * static_cast<std::size_t>(entry - 1);
+}
+
+bool IsPmsEntryDefined(const Image &image, int entry) {
+    const std::size_t at = PmsEntryOffset(entry);
+    return IsFrequencyShown(image, at, pms_layout::kLow) &&
+           IsFrequencyShown(image, at, pms_layout::kHigh);
+}
+
 } // namespace dpmr

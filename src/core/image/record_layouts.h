@@ -128,6 +128,13 @@ inline constexpr std::uint64_t kDigitalCall = 1;
 inline constexpr std::uint64_t kWithMessage = 2;
 } // namespace one_key_layout
 
+// A PMS entry: the lower and the upper edge of a range VFO scanning sweeps.
+namespace pms_layout {
+inline constexpr FieldLayout kLow = FieldLayout::Freq(0);
+inline constexpr FieldLayout kHigh = FieldLayout::Freq(4);
+inline constexpr std::array<NamedLayout, 2> kFields = {{{"low_freq", kLow}, {"high_freq", kHigh}}};
+} // namespace pms_layout
+
 // The 0.6 MHz offset and the default flag bytes of the record at `record`: what a cleared
 // channel and every record of a new image carry.
 void WriteDefaultRecordFields(Image &image, std::size_t record);
@@ -136,6 +143,12 @@ void WriteDefaultRecordFields(Image &image, std::size_t record);
 std::size_t ContactRecordOffset(int contact);
 // Message record m (1-16).
 std::size_t MessageRecordOffset(int message);
+// PMS entry k (1-10).
+std::size_t PmsEntryOffset(int entry);
+// Both edges hold a frequency (top byte neither 0xFF nor 0x00): only such an entry can be
+// chosen as the VFO scan range.
+bool IsPmsEntryDefined(const Image &image, int entry);
+
 // Channel record n (1-199, 200 the VFO), without a range check: the derived data and the
 // factory defaults walk all records.
 constexpr std::size_t ChannelRecordAt(int n) {

@@ -2,6 +2,9 @@
 
 #include "ui/channels/channel_edit_dlg.h"
 #include "ui/dpmr/dpmr_dlg.h"
+#include "ui/channels/pms_dlg.h"
+#include "ui/channels/vfo_dlg.h"
+#include "ui/settings/scan_info_dlg.h"
 
 #include <stdexcept>
 
@@ -15,18 +18,30 @@ std::unique_ptr<QDialog> MakeDpmr(const EditorEnv &env) {
     return std::make_unique<CDpmrDlg>(env.document, env.parent);
 }
 
+std::unique_ptr<QDialog> MakeScanInfo(const EditorEnv &env) {
+    return std::make_unique<CScanInfoDlg>(env.document, env.parent);
+}
+
+std::unique_ptr<QDialog> MakeVfo(const EditorEnv &env) {
+    return std::make_unique<CVfoDlg>(env.document, env.parent);
+}
+
+std::unique_ptr<QDialog> MakePms(const EditorEnv &env) {
+    return std::make_unique<CPmsDlg>(env.document, env.parent);
+}
+
 } // namespace
 
 const std::vector<EditorCommand> &EditorCommands() {
     static const std::vector<EditorCommand> commands{
         {EditorId::ChannelEdit, "", StoreFirst::ChannelTable, true, MakeChannelEdit},
-        {EditorId::ScanInfo, "Scan Info", StoreFirst::ChannelTable, false, nullptr},
+        {EditorId::ScanInfo, "Scan Info", StoreFirst::ChannelTable, false, MakeScanInfo},
         {EditorId::BasicSetting, "Basic setting", StoreFirst::Nothing, false, nullptr},
         {EditorId::Alarm, "Alarm", StoreFirst::Nothing, false, nullptr},
         {EditorId::Dtmf, "DTMF", StoreFirst::Nothing, false, nullptr},
         {EditorId::Dpmr, "dPMR", StoreFirst::ChannelTable, false, MakeDpmr},
-        {EditorId::Vfo, "VFO", StoreFirst::ChannelTable, false, nullptr},
-        {EditorId::PmsCh, "PMS ch", StoreFirst::ChannelTable, false, nullptr},
+        {EditorId::Vfo, "VFO", StoreFirst::ChannelTable, false, MakeVfo},
+        {EditorId::PmsCh, "PMS ch", StoreFirst::ChannelTable, false, MakePms},
     };
     return commands;
 }

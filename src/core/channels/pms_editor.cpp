@@ -1,0 +1,42 @@
+#include "core/channels/pms_editor.h"
+
+#include <array>
+
+namespace dpmr {
+
+namespace {
+
+std::optional<std::size_t> PmsEntryOf(int entry) {
+    if (entry < 1 || entry > kPmsCount)
+        return std::nullopt;
+    return PmsEntryOffset(entry);
+}
+
+constexpr FieldRule EdgeRule() {
+    FieldRule rule{.kind = RuleKind::Frequency};
+    rule.charset = kFrequencyChars;
+    rule.maxLength = 10;
+    rule.band = BandRule::Clamp;
+    return rule;
+}
+
+// An empty cell stores the not-set form; any other text is stored as shown.
+constexpr std::array<FieldSpec, kPmsFieldCount> kFields = {{
+    {"low_freq", PmsEntryOf, pms_layout::kLow, EdgeRule()},
+    {"high_freq", PmsEntryOf, pms_layout::kHigh, EdgeRule()},
+}};
+
+} // namespace
+
+const PageTable kPmsPage{
+    .name = "pms",
+    .fields = kFields,
+    .firstRecord = 1,
+    .lastRecord = kPmsCount,
+};
+
+std::string CommitPmsEdge(const FieldContext &context, std::string_view typed) {
+    return NormaliseText(kFields[kPmsLow].rule, context, typed);
+}
+
+} // namespace dpmr
