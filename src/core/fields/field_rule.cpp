@@ -114,7 +114,12 @@ std::string NormaliseText(const FieldRule &rule, const FieldContext &context,
 }
 
 std::string StepText(const FieldRule &rule, std::string_view text, int direction) {
-    const std::int64_t v = NumberFromText(rule, text);
+    // The typed value before it is lowered onto the grid: down from 45 on a grid of 20 is 40.
+    std::int64_t v = NumberFromText(rule, text);
+    if (rule.onGrid && !(rule.zeroWord && text == rule.zeroWord) &&
+        !(rule.maxWord && text == rule.maxWord))
+        v = std::clamp(TruncToInt64(DecimalMultiply(ParseNumber(text), Scale(rule.decimals))),
+                       rule.min, rule.max);
     const std::int64_t step = std::max<std::int64_t>(rule.step, 1);
     const bool offGrid = rule.onGrid && (v - rule.min) % step != 0;
     std::int64_t next;
