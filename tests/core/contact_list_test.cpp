@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <map>
 #include <random>
@@ -192,22 +193,26 @@ TEST(ContactList, RandomEditsNeverRepointAReference) {
         struct Reference {
             std::size_t offset;
             int identity; // 0: named a free slot
-            bool groupList;
         };
         std::vector<Reference> references;
-        auto refer = [&](std::size_t offset, bool groupList, int slot) {
+        auto refer = [&](std::size_t offset, int slot) {
             image[offset] = static_cast<std::uint8_t>(slot);
-            references.push_back({offset, identity.count(slot) ? identity[slot] : 0, groupList});
+            references.push_back({offset, identity.count(slot) ? identity[slot] : 0});
         };
         for (int n = 1; n <= kVfoChannel; ++n)
-            refer(ChannelByte(n, channel_layout::kContact), false, 1 + pick(64));
+            refer(ChannelByte(n, channel_layout::kContact), 1 + pick(64));
         for (int e = 0; e < kOneKeyCount; ++e) {
             image[OneKey(e)] = 1;
-            refer(OneKey(e) + 1, false, 1 + pick(64));
+            refer(OneKey(e) + 1, 1 + pick(64));
         }
+        // Group lists close up when a member leaves: each keeps a subsequence of what it named.
+        std::vector<std::vector<int>> groupLists(kGroupListCount + 1);
         for (int g = 1; g <= kGroupListCount; ++g)
-            for (std::size_t m = 0; m < kGroupListSize; ++m)
-                refer(GroupList(g) + m, true, 1 + pick(30));
+            for (std::size_t m = 0; m < kGroupListSize; ++m) {
+                const int slot = 1 + pick(30);
+                image[GroupList(g) + m] = static_cast<std::uint8_t>(slot);
+                groupLists[g].push_back(identity.count(slot) ? identity[slot] : 0);
+            }
 
         auto check = [&] {
             for (const Reference &r : references) {
@@ -220,8 +225,18 @@ TEST(ContactList, RandomEditsNeverRepointAReference) {
                     return ContactNumber(row.record) == byte;
                 });
                 EXPECT_TRUE(live) << "seed " << seed;
-                if (r.groupList)
-                    EXPECT_TRUE(IsGroupCallContact(image, byte)) << "seed " << seed;
+            }
+            for (int g = 1; g <= kGroupListCount; ++g) {
+                std::size_t from = 0;
+                for (std::uint8_t member : GroupListMembers(image, g)) {
+                    ASSERT_TRUE(identity.count(member)) << "seed " << seed;
+                    EXPECT_TRUE(IsGroupCallContact(image, member)) << "seed " << seed;
+                    auto &named = groupLists[static_cast<std::size_t>(g)];
+                    auto it = std::find(named.begin() + static_cast<std::ptrdiff_t>(from),
+                                        named.end(), identity[member]);
+                    ASSERT_NE(it, named.end()) << "seed " << seed << " list " << g;
+                    from = static_cast<std::size_t>(it - named.begin()) + 1;
+                }
             }
         };
         for (int step = 0; step < 200; ++step) {
