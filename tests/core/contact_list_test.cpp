@@ -127,11 +127,11 @@ TEST(ContactList, AllCallLoadsBackAndCanBeChangedBack) {
 TEST(ContactList, StoreClearsStaleReferencesAndPurgesGroupLists) {
     Image image = NewImage();
     ContactList list = LoadContacts(image);
-    AddContact(image, list);                                   // slot 2
-    image[ChannelByte(5, channel_layout::kContact)] = 2;       // channel 5 uses contact 2
-    image[OneKey(1)] = 1;                                       // a digital call ...
-    image[OneKey(1) + 1] = 2;                                   // ... of contact 2
-    image[GroupList(3)] = 1;                                    // list 3: contact 1
+    AddContact(image, list);                             // slot 2
+    image[ChannelByte(5, channel_layout::kContact)] = 2; // channel 5 uses contact 2
+    image[OneKey(1)] = 1;                                // a digital call ...
+    image[OneKey(1) + 1] = 2;                            // ... of contact 2
+    image[GroupList(3)] = 1;                             // list 3: contact 1
     image[ChannelByte(7, channel_layout::kGroupRxList)] = 3;
     image[kVfoGroupRxList] = 3;
     StoreContacts(image, list);

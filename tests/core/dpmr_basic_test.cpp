@@ -138,7 +138,8 @@ TEST(DpmrBasic, TimingsLimitBeforeTheyBecomeAByte) {
 
 TEST(DpmrBasic, SpinsWrapAtTheirEnds) {
     auto rule = [](std::string_view name) {
-        return kDpmrBasicPage.fields[static_cast<std::size_t>(FieldIndex(kDpmrBasicPage.fields, name))]
+        return kDpmrBasicPage
+            .fields[static_cast<std::size_t>(FieldIndex(kDpmrBasicPage.fields, name))]
             .rule;
     };
     EXPECT_EQ(StepText(rule("tx_pre_carrier"), "1000", +1), "0");

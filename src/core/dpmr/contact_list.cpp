@@ -49,8 +49,8 @@ void WriteType(Image &image, std::size_t record, std::string_view type) {
 // Padded to 7 characters, digits up to the first that is none.
 std::string StoredNumber(std::string_view number) {
     std::string padded = PadText(number, '0', kNumberDigits, true);
-    const auto end = std::find_if(padded.begin(), padded.end(),
-                                  [](char c) { return c < '0' || c > '9'; });
+    const auto end =
+        std::find_if(padded.begin(), padded.end(), [](char c) { return c < '0' || c > '9'; });
     padded.erase(end, padded.end());
     return padded;
 }

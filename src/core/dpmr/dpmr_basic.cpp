@@ -13,18 +13,24 @@ namespace {
 
 constexpr std::size_t kIdDigits = 7;
 
-ChoiceList OffOn(const Image &) { return {{"Off", 0}, {"On", 1}}; }
+ChoiceList OffOn(const Image &) {
+    return {{"Off", 0}, {"On", 1}};
+}
 ChoiceList DialAccessChoices(const Image &) {
     ChoiceList list;
     for (int n = 0; n <= 7; ++n)
         list.push_back({std::to_string(n), static_cast<std::uint64_t>(n)});
     return list;
 }
-ChoiceList CodecChoices(const Image &) { return {{"AMBE+2C", 0}, {"ASELP", 1}, {"ASELP 2", 2}}; }
+ChoiceList CodecChoices(const Image &) {
+    return {{"AMBE+2C", 0}, {"ASELP", 1}, {"ASELP 2", 2}};
+}
 ChoiceList StunTypeChoices(const Image &) {
     return {{"Tx inhibit", 0}, {"tx/rx inhibit", 1}, {"Stun", 2}};
 }
-ChoiceList RepeatChoices(const Image &) { return {{"Direct", 0}, {"repeat", 1}}; }
+ChoiceList RepeatChoices(const Image &) {
+    return {{"Direct", 0}, {"repeat", 1}};
+}
 ChoiceList WakeFrameChoices(const Image &) {
     ChoiceList list{{"None", 0}};
     for (int n = 1; n <= 15; ++n)
@@ -38,7 +44,9 @@ constexpr FieldRule Choice(ChoiceSource source, std::uint64_t unknown = 0) {
             .unknownShowsAs = unknown,
             .noSelectionStores = unknown};
 }
-constexpr FieldRule Identity() { return {.kind = RuleKind::Digits, .maxLength = 7}; }
+constexpr FieldRule Identity() {
+    return {.kind = RuleKind::Digits, .maxLength = 7};
+}
 constexpr FieldRule Minutes(int maxLength) {
     return {.min = 0, .max = 30, .wrap = true, .maxLength = maxLength};
 }
@@ -52,7 +60,9 @@ constexpr std::size_t kOptions = kDpmrOptions;
 // The byte at 0x1549 holds the shown value / 20: the page's load and store scale it, the rule
 // is in shown units.
 const std::array<FieldSpec, 21> kFields = {{
-    {"radio_name", AbsoluteBase, FieldLayout::Text(kDpmrRadioName, 8, 8),
+    {"radio_name",
+     AbsoluteBase,
+     FieldLayout::Text(kDpmrRadioName, 8, 8),
      {.kind = RuleKind::Text, .maxLength = 8}},
     {"radio_id", AbsoluteBase, FieldLayout::Digits(kDpmrRadioId, kIdDigits), Identity()},
     {"dial_access", AbsoluteBase, FieldLayout::Byte(kDpmrDialAccess), Choice(DialAccessChoices, 7)},
@@ -68,20 +78,28 @@ const std::array<FieldSpec, 21> kFields = {{
     {"area_code", AbsoluteBase, FieldLayout::Digits(kDpmrAreaCode, kIdDigits), Identity()},
     {"group_hold_time", AbsoluteBase, FieldLayout::Byte(kDpmrGroupHoldTime), Minutes(2)},
     {"single_call_time", AbsoluteBase, FieldLayout::Byte(kDpmrSingleCallTime), Minutes(2)},
-    {"tx_pre_carrier", AbsoluteBase, FieldLayout::Byte(kDpmrPreCarrier),
+    {"tx_pre_carrier",
+     AbsoluteBase,
+     FieldLayout::Byte(kDpmrPreCarrier),
      {.min = 0, .max = 1000, .step = 20, .wrap = true, .onGrid = true, .maxLength = 4}},
     {"wake_frame", AbsoluteBase, FieldLayout::Byte(kDpmrWakeFrame), Choice(WakeFrameChoices)},
     {"repeat_mode", AbsoluteBase, FieldLayout::BitField(kOptions, 6, 1), Choice(RepeatChoices)},
     {"ack_reply_delay", AbsoluteBase, FieldLayout::Byte(kDpmrAckReplyDelay), Tenths()},
-    {"ack_reply_wait", AbsoluteBase, FieldLayout::Byte(kDpmrAckReplyWait),
+    {"ack_reply_wait",
+     AbsoluteBase,
+     FieldLayout::Byte(kDpmrAckReplyWait),
      {.min = 0, .max = 10, .wrap = true, .maxLength = 1}},
     {"tx_delay_time", AbsoluteBase, FieldLayout::Byte(kDpmrTxDelayTime), Tenths()},
     // Not shown: carried through load and store.
-    {"ack_reply_times", AbsoluteBase, FieldLayout::Byte(kDpmrAckReplyTimes),
+    {"ack_reply_times",
+     AbsoluteBase,
+     FieldLayout::Byte(kDpmrAckReplyTimes),
      {.min = 1, .max = 10, .replaceOutOfRange = true, .replacement = 1}},
 }};
 
-int Index(std::string_view name) { return FieldIndex(kFields, name); }
+int Index(std::string_view name) {
+    return FieldIndex(kFields, name);
+}
 std::string &Text(FieldTexts &texts, std::string_view name) {
     return texts[static_cast<std::size_t>(Index(name))];
 }
@@ -175,10 +193,8 @@ void StoreBasic(Image &image, const BandLimits &band, int record, const FieldTex
     }
     if (n != 0)
         WriteRadioId(image, Text(texts, "radio_id"));
-    image[kDpmrPreCarrier] =
-        static_cast<std::uint8_t>(NumberFromText(kFields[Index("tx_pre_carrier")].rule,
-                                                 Text(texts, "tx_pre_carrier")) /
-                                  20);
+    image[kDpmrPreCarrier] = static_cast<std::uint8_t>(
+        NumberFromText(kFields[Index("tx_pre_carrier")].rule, Text(texts, "tx_pre_carrier")) / 20);
 }
 
 } // namespace
@@ -201,7 +217,11 @@ std::string NormaliseDpmrBasicField(std::string_view field, std::string_view tex
     return std::string(text);
 }
 
-int AreaCodeLength(int dialAccess) { return 7 - std::clamp(dialAccess, 0, 7); }
-int RadioIdLength(int dialAccess) { return std::clamp(dialAccess, 0, 7); }
+int AreaCodeLength(int dialAccess) {
+    return 7 - std::clamp(dialAccess, 0, 7);
+}
+int RadioIdLength(int dialAccess) {
+    return std::clamp(dialAccess, 0, 7);
+}
 
 } // namespace dpmr
