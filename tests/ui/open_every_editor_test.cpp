@@ -5,6 +5,7 @@
 
 #include "core/app/code_plug_document.h"
 #include "core/channels/channel_record.h"
+#include "core/image/record_layouts.h"
 #include "ui/app/editor_commands.h"
 
 #include <QApplication>
@@ -26,23 +27,42 @@ struct FixedReplacement {
 const std::vector<FixedReplacement> &FixedReplacements() {
     static const std::size_t ch1 = ChannelRecordOffset(1);
     static const std::size_t ext1 = ChannelDigitalExtOffset(1);
-    static const std::vector<FixedReplacement> list{
-        {EditorId::ChannelEdit, ch1 + 20, ch1 + 20,
-         "group rx list 1 of a new image names no existing list: \"None\", stored 0"},
-        {EditorId::ChannelEdit, ch1 + 21, ch1 + 21, "contact 0xFF shows \"None\", stored 0"},
-        {EditorId::ChannelEdit, ch1 + 22, ch1 + 22, "encrypt key 0xFF shows \"None\", stored 0"},
-        {EditorId::ChannelEdit, ext1 + 2, ext1 + 2,
-         "data type bits of a blank extension are no one-hot pattern: \"Data Type 1\""},
-        {EditorId::ChannelEdit, ext1 + 3, ext1 + 3, "status info 0xFF is above 31: \"30\""},
-        {EditorId::Vfo, kVfoRxFreq, kVfoTxFreq + 3,
-         "unset VFO frequencies open at the lower band limit and are stored so"},
-        {EditorId::Vfo, kVfoGroupRxList, kVfoGroupRxList + 2,
-         "the VFO's group rx list 1, contact and key 0xFF name nothing: \"None\", stored 0"},
-        {EditorId::Vfo, kVfoDigitalExt + 2, kVfoDigitalExt + 2,
-         "data type bits of the blank VFO extension are no one-hot pattern: \"Data Type 1\""},
-        {EditorId::Vfo, kVfoDigitalExt + 3, kVfoDigitalExt + 3,
-         "the VFO's status info 0xFF is above 31: \"30\""},
-    };
+    static const std::vector<FixedReplacement> list = [] {
+        std::vector<FixedReplacement> list{
+            {EditorId::ChannelEdit, ch1 + 20, ch1 + 20,
+             "group rx list 1 of a new image names no existing list: \"None\", stored 0"},
+            {EditorId::ChannelEdit, ch1 + 21, ch1 + 21, "contact 0xFF shows \"None\", stored 0"},
+            {EditorId::ChannelEdit, ch1 + 22, ch1 + 22,
+             "encrypt key 0xFF shows \"None\", stored 0"},
+            {EditorId::ChannelEdit, ext1 + 2, ext1 + 2,
+             "data type bits of a blank extension are no one-hot pattern: \"Data Type 1\""},
+            {EditorId::ChannelEdit, ext1 + 3, ext1 + 3, "status info 0xFF is above 31: \"30\""},
+            {EditorId::Vfo, kVfoRxFreq, kVfoTxFreq + 3,
+             "unset VFO frequencies open at the lower band limit and are stored so"},
+            {EditorId::Vfo, kVfoGroupRxList, kVfoGroupRxList + 2,
+             "the VFO's group rx list 1, contact and key 0xFF name nothing: \"None\", stored 0"},
+            {EditorId::Vfo, kVfoDigitalExt + 2, kVfoDigitalExt + 2,
+             "data type bits of the blank VFO extension are no one-hot pattern: \"Data Type 1\""},
+            {EditorId::Vfo, kVfoDigitalExt + 3, kVfoDigitalExt + 3,
+             "the VFO's status info 0xFF is above 31: \"30\""},
+            {EditorId::Dpmr, 0x1548, 0x1548, "wake frame 0xFF names no choice: \"None\", stored 0"},
+            {EditorId::Dpmr, 0x154E, 0x154E, "ACK reply times 0xFF is outside 1..10: stored 1"},
+            {EditorId::Dpmr, 0x3E80, 0x3E82,
+             "ACK reply delay, ACK reply wait, Tx delay time 0xFF are above their range: 5.0, 10 "
+             "and "
+             "5.0, stored 50, 10, 50"},
+        };
+        // Storing the contacts unlinks every empty group receive list; a new image has none but
+        // names list 1 in every channel record and the VFO.
+        for (int n = 1; n <= kVfoChannel; ++n) {
+            const std::size_t at = ChannelRecordAt(n) + channel_layout::kGroupRxList.offset;
+            list.push_back(
+                {EditorId::Dpmr, at, at, "group rx list 1 is empty: unlinked, stored 0"});
+            const std::size_t contact = ChannelRecordAt(n) + channel_layout::kContact.offset;
+            list.push_back({EditorId::Dpmr, contact, contact, "contact 0 names no contact: 0xFF"});
+        }
+        return list;
+    }();
     return list;
 }
 

@@ -1,6 +1,7 @@
 #include "core/app/page_registry.h"
 
 #include "core/channels/channel_editor.h"
+#include "core/dpmr/dpmr_basic.h"
 #include "core/dpmr/encryption_keys.h"
 #include "core/channels/pms_editor.h"
 #include "core/channels/vfo_editor.h"
@@ -11,6 +12,7 @@ namespace dpmr {
 const std::vector<const PageTable *> &PageRegistry() {
     static const std::vector<const PageTable *> pages{
         &kChannelEditPage,
+        &kDpmrBasicPage,
         &kDpmrEncryptSwitchPage,
         &kScanPage,
         &kVfoEditPage,

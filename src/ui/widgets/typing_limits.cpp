@@ -1,6 +1,7 @@
 #include "ui/widgets/typing_limits.h"
 
 #include <QLineEdit>
+#include <QVariant>
 
 namespace {
 
@@ -41,10 +42,13 @@ void ApplyTypingLimits(QLineEdit *edit, const dpmr::FieldRule &rule) {
         if (upperCase)
             inserted = inserted.toUpper();
         dpmr::FieldRule room = rule;
-        const int left = rule.maxLength - (prefix + suffix);
+        // A page may narrow the limit while it is shown (the radio id's digits by Dial access).
+        const QVariant narrowed = edit->property(kTypingLimitProperty);
+        const int maxLength = narrowed.isValid() ? narrowed.toInt() : rule.maxLength;
+        const int left = maxLength - (prefix + suffix);
         QString allowed;
-        if (rule.maxLength == 0 || left > 0) {
-            room.maxLength = rule.maxLength == 0 ? 0 : left;
+        if (maxLength == 0 || left > 0) {
+            room.maxLength = maxLength == 0 ? 0 : left;
             allowed = QString::fromStdString(dpmr::FilterTyped(room, inserted.toStdString()));
         }
         const QString result = text.left(prefix) + allowed + text.right(suffix);

@@ -7,4 +7,7 @@
 
 class QLineEdit;
 
+// An int property of this name on the edit replaces the rule's length limit.
+inline constexpr const char *kTypingLimitProperty = "typingLimitMaxLength";
+
 void ApplyTypingLimits(QLineEdit *edit, const dpmr::FieldRule &rule);

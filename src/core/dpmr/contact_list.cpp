@@ -1,0 +1,207 @@
+#include "core/dpmr/contact_list.h"
+
+#include "core/channels/contact_index.h"
+#include "core/image/record_layouts.h"
+#include "core/image/text.h"
+
+#include <algorithm>
+
+namespace dpmr {
+
+namespace {
+
+constexpr std::uint8_t kNoContact = 0xFF;
+constexpr std::uint8_t kNoOneKeyContact = 0;
+constexpr std::uint8_t kNoGroupList = 0;
+constexpr std::size_t kNumberDigits = 7;
+
+std::size_t ContactByte(int channel) {
+    return ChannelRecordAt(channel) + channel_layout::kContact.offset;
+}
+std::size_t GroupListByte(int channel) {
+    return ChannelRecordAt(channel) + channel_layout::kGroupRxList.offset;
+}
+std::size_t OneKeyEntry(int e) {
+    return kOneKeyEntries + kOneKeyEntrySize * static_cast<std::size_t>(e);
+}
+bool IsDigitalCallEntry(const Image &image, int e) {
+    return image[OneKeyEntry(e) + one_key_layout::kCallType.offset] == one_key_layout::kDigitalCall;
+}
+
+std::string ReadType(const Image &image, std::size_t record) {
+    // Bit 1 is what storing "All call" leaves: it loads back as "All call".
+    if (ReadNumber(image, record, contact_layout::kAllCall) != 0)
+        return kAllCall;
+    return ReadNumber(image, record, contact_layout::kGroupCall) != 0 ? kGroupCall : kSingleCall;
+}
+
+void WriteType(Image &image, std::size_t record, std::string_view type) {
+    if (type == kAllCall) {
+        WriteNumber(image, record, contact_layout::kAllCall, 1);
+        return;
+    }
+    if (type != kSingleCall && type != kGroupCall)
+        return;
+    WriteNumber(image, record, contact_layout::kAllCall, 0);
+    WriteNumber(image, record, contact_layout::kGroupCall, type == kGroupCall ? 1 : 0);
+}
+
+// Padded to 7 characters, digits up to the first that is none.
+std::string StoredNumber(std::string_view number) {
+    std::string padded = PadText(number, '0', kNumberDigits, true);
+    const auto end =
+        std::find_if(padded.begin(), padded.end(), [](char c) { return c < '0' || c > '9'; });
+    padded.erase(end, padded.end());
+    return padded;
+}
+
+void WriteRecord(Image &image, const ContactRow &row) {
+    image.Fill(row.record, kContactFlags, 0xFF);
+    image.Fill(row.record + kContactName, kContactNameLength, 0xFF);
+    WriteString(image, row.record, contact_layout::kName, row.name);
+    WriteString(image, row.record, contact_layout::kNumber, StoredNumber(row.number));
+    WriteType(image, row.record, row.type);
+}
+
+template <typename Member> bool Taken(const ContactList &list, Member member, std::string_view v) {
+    return std::any_of(list.rows.begin(), list.rows.end(),
+                       [&](const ContactRow &row) { return row.*member == v; });
+}
+
+bool ValidRow(const ContactList &list, int row) {
+    return row >= 0 && row < static_cast<int>(list.rows.size());
+}
+
+void UnlinkGroupList(Image &image, int list) {
+    for (int n = 1; n <= kVfoChannel; ++n)
+        if (image[GroupListByte(n)] == list)
+            image[GroupListByte(n)] = kNoGroupList;
+}
+
+} // namespace
+
+ContactList LoadContacts(const Image &image) {
+    ContactList list;
+    for (std::size_t record : ContactIndexEntries(image))
+        list.rows.push_back({ReadString(image, record, contact_layout::kName),
+                             ReadString(image, record, contact_layout::kNumber),
+                             ReadType(image, record), record});
+    return list;
+}
+
+int AddContact(Image &image, ContactList &list, int before) {
+    if (!list.CanAdd())
+        return -1;
+    int slot = 1;
+    while (slot <= kContactCount && image[ContactRecordOffset(slot)] != 0xFF)
+        ++slot;
+    if (slot > kContactCount)
+        return -1;
+    std::vector<std::string> names, numbers;
+    for (const ContactRow &row : list.rows) {
+        names.push_back(row.name);
+        numbers.push_back(row.number);
+    }
+    std::string number;
+    for (int k = 1; k <= kContactCount && number.empty(); ++k)
+        if (std::find(numbers.begin(), numbers.end(), IdText(k)) == numbers.end())
+            number = IdText(k);
+    ContactRow row{FirstFreeContactName(names), number, kGroupCall, ContactRecordOffset(slot)};
+    // A free slot can still be named by a channel or list of a contact deleted earlier.
+    ClearContactReferences(image, slot);
+    WriteRecord(image, row);
+    image[row.record + kContactFlags] = 0x01; // a group call, nothing else
+    const int at = before < 0 || before >= static_cast<int>(list.rows.size())
+                       ? static_cast<int>(list.rows.size())
+                       : before;
+    list.rows.insert(list.rows.begin() + at, row);
+    return at;
+}
+
+bool DeleteContact(Image &image, ContactList &list, int row) {
+    if (!list.CanDelete() || !ValidRow(list, row))
+        return false;
+    const std::size_t record = list.rows[static_cast<std::size_t>(row)].record;
+    image.Fill(record, kContactRecordSize, 0xFF);
+    ClearContactReferences(image, ContactNumber(record));
+    list.rows.erase(list.rows.begin() + row);
+    return true;
+}
+
+bool RenameContact(ContactList &list, int row, std::string_view name) {
+    if (!ValidRow(list, row) || name.empty() || Taken(list, &ContactRow::name, name))
+        return false;
+    list.rows[static_cast<std::size_t>(row)].name = std::string(name);
+    return true;
+}
+
+bool SetContactNumber(ContactList &list, int row, std::string_view number) {
+    if (!ValidRow(list, row) || number.empty())
+        return false;
+    const std::string padded = PadText(number, '0', kNumberDigits, true);
+    if (Taken(list, &ContactRow::number, padded))
+        return false;
+    list.rows[static_cast<std::size_t>(row)].number = padded;
+    return true;
+}
+
+bool SetContactType(ContactList &list, int row, std::string_view type) {
+    if (!ValidRow(list, row) || (type != kSingleCall && type != kGroupCall && type != kAllCall))
+        return false;
+    list.rows[static_cast<std::size_t>(row)].type = std::string(type);
+    return true;
+}
+
+void StoreContacts(Image &image, ContactList &list) {
+    image.Fill(kContactIndex, 2 * static_cast<std::size_t>(kContactCount), 0xFF);
+    std::stable_sort(list.rows.begin(), list.rows.end(),
+                     [](const ContactRow &a, const ContactRow &b) { return a.name < b.name; });
+    std::vector<bool> kept(kContactCount + 1, false);
+    for (std::size_t r = 0; r < list.rows.size() && r < static_cast<std::size_t>(kContactCount);
+         ++r) {
+        const ContactRow &row = list.rows[r];
+        image.SetU16le(kContactIndex + 2 * r, static_cast<std::uint16_t>(row.record));
+        kept[static_cast<std::size_t>(ContactNumber(row.record))] = true;
+        WriteRecord(image, row);
+    }
+    auto isKept = [&](int contact) {
+        return contact >= 1 && contact <= kContactCount && kept[static_cast<std::size_t>(contact)];
+    };
+    for (int n = 1; n <= kVfoChannel; ++n)
+        if (!isKept(image[ContactByte(n)]))
+            image[ContactByte(n)] = kNoContact;
+    for (int e = 0; e < kOneKeyCount; ++e) {
+        const int contact = image[OneKeyEntry(e) + one_key_layout::kContact.offset];
+        if (IsDigitalCallEntry(image, e) && contact >= 1 && contact <= kContactCount &&
+            !isKept(contact))
+            image[OneKeyEntry(e) + one_key_layout::kContact.offset] = kNoOneKeyContact;
+    }
+    PurgeGroupLists(image);
+}
+
+void ClearContactReferences(Image &image, int contact) {
+    for (int n = 1; n <= kVfoChannel; ++n)
+        if (image[ContactByte(n)] == contact)
+            image[ContactByte(n)] = kNoContact;
+    for (int e = 0; e < kOneKeyCount; ++e)
+        if (IsDigitalCallEntry(image, e) &&
+            image[OneKeyEntry(e) + one_key_layout::kContact.offset] == contact)
+            image[OneKeyEntry(e) + one_key_layout::kContact.offset] = kNoOneKeyContact;
+    for (int list = 1; list <= kGroupListCount; ++list) {
+        std::vector<std::uint8_t> members = GroupListMembers(image, list);
+        if (std::erase(members, static_cast<std::uint8_t>(contact)) > 0)
+            WriteGroupList(image, list, members);
+    }
+}
+
+void PurgeGroupLists(Image &image) {
+    for (int list = 1; list <= kGroupListCount; ++list) {
+        std::vector<std::uint8_t> kept = GroupListMembers(image, list);
+        std::erase_if(kept, [&](std::uint8_t m) { return !IsGroupCallContact(image, m); });
+        WriteGroupList(image, list, kept);
+        if (kept.empty())
+            UnlinkGroupList(image, list);
+    }
+}
+
+} // namespace dpmr

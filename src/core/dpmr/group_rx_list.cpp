@@ -1,0 +1,122 @@
+#include "core/dpmr/group_rx_list.h"
+
+#include "core/channels/contact_index.h"
+#include "core/image/record_layouts.h"
+
+#include <algorithm>
+
+namespace dpmr {
+
+namespace {
+
+std::string ContactName(const Image &image, int contact) {
+    return ReadString(image, ContactRecordOffset(contact), contact_layout::kName);
+}
+
+// Only indices inside the list, each once, ascending.
+std::vector<int> Clean(std::vector<int> selected, std::size_t count) {
+    std::erase_if(selected, [&](int i) { return i < 0 || i >= static_cast<int>(count); });
+    std::sort(selected.begin(), selected.end());
+    selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
+    return selected;
+}
+
+} // namespace
+
+GroupRxList LoadGroupRxList(const Image &image, int list) {
+    GroupRxList entries;
+    for (std::uint8_t member : GroupListMembers(image, list))
+        if (member <= kContactCount)
+            entries.members.push_back({ContactName(image, member), member});
+    for (std::size_t record : ContactIndexEntries(image)) {
+        const int contact = ContactNumber(record);
+        const bool member =
+            std::any_of(entries.members.begin(), entries.members.end(),
+                        [&](const GroupRxEntry &e) { return e.contact == contact; });
+        if (!member && IsGroupCallContact(image, contact))
+            entries.available.push_back({ContactName(image, contact), contact});
+    }
+    return entries;
+}
+
+void StoreGroupRxList(Image &image, int list, const GroupRxList &entries) {
+    std::vector<std::uint8_t> members;
+    for (const GroupRxEntry &e : entries.members)
+        if (IsGroupCallContact(image, e.contact) && members.size() < kGroupListSize)
+            members.push_back(static_cast<std::uint8_t>(e.contact));
+    WriteGroupList(image, list, members);
+}
+
+std::vector<int> AddGroupRxMembers(GroupRxList &entries, const std::vector<int> &selected) {
+    std::vector<int> moved;
+    std::vector<int> picks = Clean(selected, entries.available.size());
+    std::vector<int> taken;
+    for (int i : picks) {
+        if (static_cast<int>(entries.members.size()) >= kGroupRxMaxMembers)
+            break;
+        moved.push_back(static_cast<int>(entries.members.size()));
+        entries.members.push_back(entries.available[static_cast<std::size_t>(i)]);
+        taken.push_back(i);
+    }
+    for (auto it = taken.rbegin(); it != taken.rend(); ++it)
+        entries.available.erase(entries.available.begin() + *it);
+    return moved;
+}
+
+std::vector<int> RemoveGroupRxMembers(GroupRxList &entries, const std::vector<int> &selected) {
+    std::vector<int> picks = Clean(selected, entries.members.size());
+    std::vector<int> moved;
+    for (auto it = picks.rbegin(); it != picks.rend(); ++it) {
+        moved.push_back(static_cast<int>(entries.available.size()));
+        entries.available.push_back(entries.members[static_cast<std::size_t>(*it)]);
+        entries.members.erase(entries.members.begin() + *it);
+    }
+    return moved;
+}
+
+bool CanMoveUp(const std::vector<int> &selected) {
+    return !selected.empty() && selected.back() != static_cast<int>(selected.size()) - 1;
+}
+
+bool CanMoveDown(const std::vector<int> &selected, int count) {
+    return !selected.empty() && selected.front() != count - static_cast<int>(selected.size());
+}
+
+std::vector<int> MoveMembersUp(std::vector<GroupRxEntry> &members, std::vector<int> selected) {
+    selected = Clean(std::move(selected), members.size());
+    if (!CanMoveUp(selected))
+        return selected;
+    // Members already at the top stay; the others move past an unselected neighbour.
+    int floor = 0;
+    for (int &i : selected) {
+        if (i == floor) {
+            ++floor;
+            continue;
+        }
+        std::swap(members[static_cast<std::size_t>(i)], members[static_cast<std::size_t>(i - 1)]);
+        --i;
+        floor = i + 1;
+    }
+    return selected;
+}
+
+std::vector<int> MoveMembersDown(std::vector<GroupRxEntry> &members, std::vector<int> selected) {
+    selected = Clean(std::move(selected), members.size());
+    const int count = static_cast<int>(members.size());
+    if (!CanMoveDown(selected, count))
+        return selected;
+    int ceiling = count - 1;
+    for (auto it = selected.rbegin(); it != selected.rend(); ++it) {
+        int &i = *it;
+        if (i == ceiling) {
+            --ceiling;
+            continue;
+        }
+        std::swap(members[static_cast<std::size_t>(i)], members[static_cast<std::size_t>(i + 1)]);
+        ++i;
+        ceiling = i - 1;
+    }
+    return selected;
+}
+
+} // namespace dpmr

@@ -1,0 +1,44 @@
+#include "ui/dpmr/dpmr_basic_page.h"
+
+#include "core/dpmr/dpmr_basic.h"
+#include "ui/widgets/typing_limits.h"
+
+#include "ui_dpmr_basic_page.h"
+
+using namespace dpmr;
+
+CDpmrBasicPage::CDpmrBasicPage(CodePlugDocument &document, QWidget *parent)
+    : CTablePage(document, kDpmrBasicPage, parent), ui_(std::make_unique<Ui::CDpmrBasicPage>()) {
+    ui_->setupUi(this);
+    Bind();
+    // The identities pad and revert, the numbers limit: the page's own normaliser.
+    binder()->onCommit = [this](int field) {
+        const FieldSpec &spec = table_.fields[static_cast<std::size_t>(field)];
+        if (spec.rule.kind == RuleKind::Choice)
+            return;
+        const std::string text = binder()->Texts()[static_cast<std::size_t>(field)];
+        const std::string shown = NormaliseDpmrBasicField(spec.name, text);
+        if (shown != text)
+            binder()->SetText(field, QString::fromStdString(shown));
+    };
+    // The identity is split by the stored Dial access only.
+    ui_->dial_access->setEnabled(false);
+}
+
+CDpmrBasicPage::~CDpmrBasicPage() {
+    binder()->Detach();
+}
+
+void CDpmrBasicPage::LoadControls() {
+    CTablePage::LoadControls();
+    SplitIdentity();
+}
+
+void CDpmrBasicPage::SplitIdentity() {
+    const int index = ui_->dial_access->currentIndex();
+    const int n = index < 0 ? 7 : index;
+    ui_->area_code->setProperty(kTypingLimitProperty, AreaCodeLength(n));
+    ui_->radio_id->setProperty(kTypingLimitProperty, RadioIdLength(n));
+    ui_->area_code->setEnabled(n != 7);
+    ui_->radio_id->setEnabled(n != 0);
+}
