@@ -40,23 +40,32 @@ std::string NormaliseFrequency(const FieldRule &rule, const FieldContext &contex
     return v == 0 ? std::string() : FrequencyText(v);
 }
 
-} // namespace
-
-std::int64_t InRange(const FieldRule &rule, std::int64_t v) {
+// Clamped or replaced, but not yet lowered onto the grid.
+std::int64_t Ranged(const FieldRule &rule, std::int64_t v) {
     if (v < rule.min || v > rule.max) {
         if (rule.replaceOutOfRange)
             return rule.replacement;
         v = std::clamp(v, rule.min, rule.max);
     }
-    return Lower(rule, v);
+    return v;
+}
+
+std::int64_t RangedFromText(const FieldRule &rule, std::string_view text) {
+    if (rule.zeroWord && text == rule.zeroWord)
+        return Ranged(rule, 0);
+    if (rule.maxWord && text == rule.maxWord)
+        return rule.max;
+    return Ranged(rule, TruncToInt64(DecimalMultiply(ParseNumber(text), Scale(rule.decimals))));
+}
+
+} // namespace
+
+std::int64_t InRange(const FieldRule &rule, std::int64_t v) {
+    return Lower(rule, Ranged(rule, v));
 }
 
 std::int64_t NumberFromText(const FieldRule &rule, std::string_view text) {
-    if (rule.zeroWord && text == rule.zeroWord)
-        return InRange(rule, 0);
-    if (rule.maxWord && text == rule.maxWord)
-        return rule.max;
-    return InRange(rule, TruncToInt64(DecimalMultiply(ParseNumber(text), Scale(rule.decimals))));
+    return Lower(rule, RangedFromText(rule, text));
 }
 
 std::string NumberText(const FieldRule &rule, std::int64_t stored) {
@@ -73,6 +82,8 @@ std::string NumberText(const FieldRule &rule, std::int64_t stored) {
 std::string FilterTyped(const FieldRule &rule, std::string_view text) {
     std::string kept;
     for (char c : text) {
+        if (rule.kind == RuleKind::Digits && c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
         const bool printable = c >= 0x20 && c <= 0x7E;
         if (!printable)
             continue;
@@ -114,7 +125,8 @@ std::string NormaliseText(const FieldRule &rule, const FieldContext &context,
 }
 
 std::string StepText(const FieldRule &rule, std::string_view text, int direction) {
-    const std::int64_t v = NumberFromText(rule, text);
+    // The value as typed, off the grid or not: an arrow from 37 on a grid of 5 goes to 35.
+    const std::int64_t v = RangedFromText(rule, text);
     const std::int64_t step = std::max<std::int64_t>(rule.step, 1);
     const bool offGrid = rule.onGrid && (v - rule.min) % step != 0;
     std::int64_t next;
