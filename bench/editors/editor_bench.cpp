@@ -1,9 +1,11 @@
 // For every editor in the command table: the time from the command to the dialog shown and
-// painted (median and worst of N runs), then the core cost of LoadPage + StorePage for every
-// registered page table. Editors join by registering. `--grab DIR` photographs every editor.
+// painted (median and worst of N runs) and each tab switch of a tab container, then the core cost
+// of LoadPage + StorePage for every registered page table. Editors join by registering. `--grab
+// DIR` photographs every editor.
 
 #include "core/app/code_plug_document.h"
 #include "core/app/page_registry.h"
+#include "core/dtmf/auto_dial.h"
 #include "ui/app/editor_commands.h"
 
 #include <QApplication>
@@ -50,8 +52,8 @@ int GrabAll(const QString &folder) {
     dpmr::CodePlugDocument document;
     document.New();
     for (const auto &[channel, rx] : {std::pair{5, "438.5"}, std::pair{40, "439.1"}})
-        EndFrequencyEdit(document.table, document.image, document.limits, channel,
-                         dpmr::kColRxFreq, rx);
+        EndFrequencyEdit(document.table, document.image, document.limits, channel, dpmr::kColRxFreq,
+                         rx);
     StoreChannelTable(document.table, document.image, document.limits);
     for (const EditorCommand &command : EditorCommands()) {
         if (!command.make)
@@ -84,6 +86,33 @@ int GrabAll(const QString &folder) {
 
 } // namespace
 
+// Each tab switch of a tab container: the page left stores, the page entered loads and paints.
+void BenchTabSwitches(const EditorCommand &command, dpmr::CodePlugDocument &document, int runs) {
+    std::unique_ptr<QDialog> dialog = command.make({document, 1, nullptr});
+    dialog->show();
+    QApplication::processEvents();
+    const QList<QTabWidget *> tabs = dialog->findChildren<QTabWidget *>();
+    if (tabs.isEmpty())
+        return;
+    QTabWidget *tab = tabs.first();
+    for (int i = 0; i < tab->count(); ++i) {
+        std::vector<double> times;
+        for (int run = 0; run < runs; ++run) {
+            tab->setCurrentIndex(i == 0 ? 1 : 0);
+            QApplication::processEvents();
+            const auto start = Clock::now();
+            tab->setCurrentIndex(i);
+            dialog->repaint();
+            QApplication::processEvents();
+            times.push_back(Millis(Clock::now() - start));
+        }
+        std::sort(times.begin(), times.end());
+        std::printf("  tab %-8s %10.2f %10.2f\n", qPrintable(tab->tabText(i).remove('&').left(8)),
+                    times[times.size() / 2], times.back());
+    }
+    dialog->close();
+}
+
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
     if (argc > 2 && std::string_view(argv[1]) == "--grab")
@@ -93,9 +122,12 @@ int main(int argc, char *argv[]) {
     document.New();
     // Every channel in use, so that the pages load and store real records.
     for (int channel = 1; channel <= dpmr::kChannelCount; ++channel)
-        EndFrequencyEdit(document.table, document.image, document.limits, channel,
-                         dpmr::kColRxFreq, "438.5");
+        EndFrequencyEdit(document.table, document.image, document.limits, channel, dpmr::kColRxFreq,
+                         "438.5");
     StoreChannelTable(document.table, document.image, document.limits);
+    // Every auto-dial number full.
+    dpmr::StoreAutoDialList(document.image,
+                            std::vector<std::string>(16, std::string("1234567890ABCD*#")));
 
     std::printf("%-14s %10s %10s   (%d runs, platform %s)\n", "editor", "median ms", "worst ms",
                 runs, qPrintable(QGuiApplication::platformName()));
@@ -115,6 +147,7 @@ int main(int argc, char *argv[]) {
         std::sort(times.begin(), times.end());
         std::printf("%-14s %10.2f %10.2f\n", EditorName(command.id), times[times.size() / 2],
                     times.back());
+        BenchTabSwitches(command, document, runs);
     }
 
     std::printf("\n%-14s %14s\n", "page", "load+store us");
