@@ -1,11 +1,13 @@
 // For every editor in the command table: the time from the command to the dialog shown and
-// painted (median and worst of N runs), then the core cost of LoadPage + StorePage for every
-// registered page table. Editors join by registering. `--grab DIR` photographs every editor.
+// painted (median and worst of N runs) and each tab switch of a tab container, then the core cost
+// of LoadPage + StorePage for every registered page table. Editors join by registering. `--grab
+// DIR` photographs every editor.
 
 #include "core/app/code_plug_document.h"
 #include "core/app/page_registry.h"
 #include "core/dpmr/encryption_keys.h"
 #include "core/dpmr/messages.h"
+#include "core/dtmf/auto_dial.h"
 #include "ui/app/editor_commands.h"
 
 #include <QApplication>
@@ -50,8 +52,8 @@ const char *EditorName(EditorId id) {
 // records and the list pages show full grids.
 void FillBusy(dpmr::CodePlugDocument &document) {
     for (int channel = 1; channel <= dpmr::kChannelCount; ++channel)
-        EndFrequencyEdit(document.table, document.image, document.limits, channel,
-                         dpmr::kColRxFreq, "438.5");
+        EndFrequencyEdit(document.table, document.image, document.limits, channel, dpmr::kColRxFreq,
+                         "438.5");
     StoreChannelTable(document.table, document.image, document.limits);
     dpmr::NumberedList messages, keys;
     for (int i = 1; i <= 16; ++i) {
@@ -61,6 +63,8 @@ void FillBusy(dpmr::CodePlugDocument &document) {
     dpmr::StoreMessages(document.image, messages);
     dpmr::StoreKeys(document.image, keys);
     document.image[dpmr::kEncryption] = 1;
+    dpmr::StoreAutoDialList(document.image,
+                            std::vector<std::string>(16, std::string("1234567890ABCD*#")));
 }
 
 // Photographs every editor, each tab on its own, for looking at them: channels 5 and 40 are
@@ -103,6 +107,33 @@ int GrabAll(const QString &folder) {
     return 0;
 }
 
+// Each tab switch of a tab container: the page left stores, the page entered loads and paints.
+void BenchTabSwitches(const EditorCommand &command, dpmr::CodePlugDocument &document, int runs) {
+    std::unique_ptr<QDialog> dialog = command.make({document, 1, nullptr});
+    dialog->show();
+    QApplication::processEvents();
+    const QList<QTabWidget *> tabs = dialog->findChildren<QTabWidget *>();
+    if (tabs.isEmpty())
+        return;
+    QTabWidget *tab = tabs.first();
+    for (int i = 0; i < tab->count(); ++i) {
+        std::vector<double> times;
+        for (int run = 0; run < runs; ++run) {
+            tab->setCurrentIndex(i == 0 ? 1 : 0);
+            QApplication::processEvents();
+            const auto start = Clock::now();
+            tab->setCurrentIndex(i);
+            dialog->repaint();
+            QApplication::processEvents();
+            times.push_back(Millis(Clock::now() - start));
+        }
+        std::sort(times.begin(), times.end());
+        std::printf("  tab %-8s %10.2f %10.2f\n", qPrintable(tab->tabText(i).remove('&').left(8)),
+                    times[times.size() / 2], times.back());
+    }
+    dialog->close();
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -132,28 +163,7 @@ int main(int argc, char *argv[]) {
         std::sort(times.begin(), times.end());
         std::printf("%-14s %10.2f %10.2f\n", EditorName(command.id), times[times.size() / 2],
                     times.back());
-        // Each tab switch: the page left stores, the page entered loads and paints.
-        std::unique_ptr<QDialog> dialog = command.make({document, 1, nullptr});
-        dialog->show();
-        QApplication::processEvents();
-        for (QTabWidget *tabs : dialog->findChildren<QTabWidget *>()) {
-            for (int i = 0; i < tabs->count(); ++i) {
-                std::vector<double> switches;
-                for (int run = 0; run < runs; ++run) {
-                    tabs->setCurrentIndex(i == 0 ? 1 : 0);
-                    QApplication::processEvents();
-                    const auto start = Clock::now();
-                    tabs->setCurrentIndex(i);
-                    dialog->repaint();
-                    QApplication::processEvents();
-                    switches.push_back(Millis(Clock::now() - start));
-                }
-                std::sort(switches.begin(), switches.end());
-                std::printf("  tab %-8s %10.2f %10.2f\n", qPrintable(tabs->tabText(i)),
-                            switches[switches.size() / 2], switches.back());
-            }
-        }
-        dialog->close();
+        BenchTabSwitches(command, document, runs);
     }
 
     std::printf("\n%-14s %14s\n", "page", "load+store us");

@@ -83,6 +83,8 @@ std::string NumberText(const FieldRule &rule, std::int64_t stored) {
 std::string FilterTyped(const FieldRule &rule, std::string_view text) {
     std::string kept;
     for (char c : text) {
+        if (rule.kind == RuleKind::Digits && c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
         const bool printable = c >= 0x20 && c <= 0x7E;
         if (!printable)
             continue;

@@ -49,6 +49,9 @@ struct FieldRule {
     std::int64_t step = 1;
     bool wrap = false;
     int decimals = 0;
+    // The stored byte counts units of this many rule units (100 for milliseconds stored as
+    // tenths of a second); min, max and step are in rule units.
+    std::int64_t storedUnit = 1;
     // A stored value outside min..max: clamped, or replaced by this value when set.
     bool replaceOutOfRange = false;
     std::int64_t replacement = 0;
@@ -104,7 +107,7 @@ std::string NormaliseText(const FieldRule &rule, const FieldContext &context,
 // direction of travel, on it one step; at the ends it wraps or stays, as the rule says.
 std::string StepText(const FieldRule &rule, std::string_view text, int direction);
 // Drops characters outside the rule's set and cuts to its length: what typing or pasting
-// `text` leaves.
+// `text` leaves. Digit letters are taken in upper case.
 std::string FilterTyped(const FieldRule &rule, std::string_view text);
 
 // The entries a choice offers in this image.

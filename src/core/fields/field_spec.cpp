@@ -45,7 +45,8 @@ std::string ShowField(const FieldContext &context, int record, const FieldSpec &
     switch (rule.kind) {
     case RuleKind::Number:
         return NumberText(
-            rule, InRange(rule, static_cast<std::int64_t>(ReadNumber(image, *base, field.layout))));
+            rule, InRange(rule, static_cast<std::int64_t>(ReadNumber(image, *base, field.layout)) *
+                                    rule.storedUnit));
     case RuleKind::Choice:
         return ShowChoice(rule, image, ReadNumber(image, *base, field.layout));
     case RuleKind::Check:
@@ -72,8 +73,9 @@ void StoreField(Image &image, const BandLimits &band, int record, const FieldSpe
     const FieldContext context{image, band};
     switch (rule.kind) {
     case RuleKind::Number:
+        // Clamped into the rule before it is reduced to the field's bits.
         WriteNumber(image, *base, field.layout,
-                    static_cast<std::uint64_t>(NumberFromText(rule, text)));
+                    static_cast<std::uint64_t>(NumberFromText(rule, text) / rule.storedUnit));
         return;
     case RuleKind::Choice:
         WriteNumber(image, *base, field.layout, ChoiceCode(rule, image, text));

@@ -80,6 +80,9 @@ inline constexpr std::size_t kGroupListSize = 8;
 inline constexpr int kGroupListCount = 16;
 
 inline constexpr std::size_t kDtmfSettings = 0x3000;
+inline constexpr std::size_t kDtmfAutoDial = 0x3060;
+inline constexpr std::size_t kDtmfAutoDialSize = 16;
+inline constexpr int kDtmfAutoDialCount = 16;
 inline constexpr std::size_t kValidBitmap = 0x3160;
 inline constexpr std::size_t kChannelAliases = 0x3180;
 inline constexpr std::size_t kAliasSlotSize = 16;

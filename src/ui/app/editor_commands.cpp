@@ -1,9 +1,11 @@
 #include "ui/app/editor_commands.h"
 
 #include "ui/channels/channel_edit_dlg.h"
-#include "ui/dpmr/dpmr_dlg.h"
 #include "ui/channels/pms_dlg.h"
 #include "ui/channels/vfo_dlg.h"
+#include "ui/dpmr/dpmr_dlg.h"
+#include "ui/dtmf/dtmf_dlg.h"
+#include "ui/settings/alarm_dlg.h"
 #include "ui/settings/scan_info_dlg.h"
 
 #include <stdexcept>
@@ -30,6 +32,14 @@ std::unique_ptr<QDialog> MakePms(const EditorEnv &env) {
     return std::make_unique<CPmsDlg>(env.document, env.parent);
 }
 
+std::unique_ptr<QDialog> MakeAlarm(const EditorEnv &env) {
+    return std::make_unique<CAlarmDlg>(env.document, env.parent);
+}
+
+std::unique_ptr<QDialog> MakeDtmf(const EditorEnv &env) {
+    return std::make_unique<CDtmfDlg>(env.document, env.parent);
+}
+
 } // namespace
 
 const std::vector<EditorCommand> &EditorCommands() {
@@ -37,8 +47,8 @@ const std::vector<EditorCommand> &EditorCommands() {
         {EditorId::ChannelEdit, "", StoreFirst::ChannelTable, true, MakeChannelEdit},
         {EditorId::ScanInfo, "Scan Info", StoreFirst::ChannelTable, false, MakeScanInfo},
         {EditorId::BasicSetting, "Basic setting", StoreFirst::Nothing, false, nullptr},
-        {EditorId::Alarm, "Alarm", StoreFirst::Nothing, false, nullptr},
-        {EditorId::Dtmf, "DTMF", StoreFirst::Nothing, false, nullptr},
+        {EditorId::Alarm, "Alarm", StoreFirst::Nothing, false, MakeAlarm},
+        {EditorId::Dtmf, "DTMF", StoreFirst::Nothing, false, MakeDtmf},
         {EditorId::Dpmr, "dPMR", StoreFirst::ChannelTable, false, MakeDpmr},
         {EditorId::Vfo, "VFO", StoreFirst::ChannelTable, false, MakeVfo},
         {EditorId::PmsCh, "PMS ch", StoreFirst::ChannelTable, false, MakePms},
