@@ -5,9 +5,14 @@
 
 #include "core/app/code_plug_document.h"
 #include "core/app/page_registry.h"
+#include "core/channels/pms_editor.h"
+#include "core/channels/vfo_editor.h"
+#include "core/dpmr/contact_list.h"
 #include "core/dpmr/encryption_keys.h"
+#include "core/dpmr/group_rx_list.h"
 #include "core/dpmr/messages.h"
 #include "core/dtmf/auto_dial.h"
+#include "core/settings/scan_settings.h"
 #include "ui/app/editor_commands.h"
 
 #include <QApplication>
@@ -15,6 +20,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <stdexcept>
 #include <string_view>
 #include <vector>
 
@@ -48,8 +54,35 @@ const char *EditorName(EditorId id) {
     return "?";
 }
 
-// Every channel in use, 16 full-length messages and 16 keys: the pages load and store real
-// records and the list pages show full grids.
+// A field of a registered page stored from its shown text, as the editor would.
+void StoreShown(dpmr::CodePlugDocument &document, const dpmr::PageTable &page, int record,
+                std::string_view field, std::string_view text) {
+    const int index = dpmr::FieldIndex(page.fields, field);
+    if (index < 0)
+        throw std::logic_error("no field " + std::string(field) + " on " + page.name);
+    dpmr::StoreField(document.image, document.limits, record, page.fields[index], text);
+}
+
+// 64 contacts, every other one a group call, and 16 group receive lists of 8 members each.
+void FillContacts(dpmr::Image &image) {
+    dpmr::ContactList contacts = dpmr::LoadContacts(image);
+    while (contacts.CanAdd())
+        dpmr::AddContact(image, contacts);
+    for (int row = 0; row < static_cast<int>(contacts.rows.size()); ++row) {
+        dpmr::RenameContact(contacts, row, "Unit " + std::to_string(10 + row));
+        dpmr::SetContactType(contacts, row, row % 2 ? dpmr::kSingleCall : dpmr::kGroupCall);
+    }
+    dpmr::StoreContacts(image, contacts);
+    for (int list = 1; list <= 16; ++list) {
+        dpmr::GroupRxList entries = dpmr::LoadGroupRxList(image, list);
+        dpmr::AddGroupRxMembers(entries, {0, 1, 2, 3, 4, 5, 6, 7});
+        dpmr::StoreGroupRxList(image, list, entries);
+    }
+}
+
+// Every channel in use, 64 contacts with 16 full group lists, 16 full-length messages and 16
+// keys, four PMS ranges with the VFO sweeping one, a priority channel: the pages load and
+// store real records and the list pages show full grids.
 void FillBusy(dpmr::CodePlugDocument &document) {
     for (int channel = 1; channel <= dpmr::kChannelCount; ++channel)
         EndFrequencyEdit(document.table, document.image, document.limits, channel, dpmr::kColRxFreq,
@@ -65,6 +98,19 @@ void FillBusy(dpmr::CodePlugDocument &document) {
     document.image[dpmr::kEncryption] = 1;
     dpmr::StoreAutoDialList(document.image,
                             std::vector<std::string>(16, std::string("1234567890ABCD*#")));
+    FillContacts(document.image);
+    for (int entry = 1; entry <= 4; ++entry) {
+        StoreShown(document, dpmr::kPmsPage, entry, "low_freq", std::to_string(425 + entry));
+        StoreShown(document, dpmr::kPmsPage, entry, "high_freq", std::to_string(435 + entry));
+    }
+    StoreShown(document, dpmr::kVfoEditPage, dpmr::kVfoEditPage.firstRecord, "vfo_scan", "PMS 4");
+    StoreShown(document, dpmr::kScanPage, dpmr::kScanPage.firstRecord, "priority_channel", "5");
+    for (int channel = 1; channel <= dpmr::kChannelCount; ++channel) {
+        StoreShown(document, dpmr::kChannelEditPage, channel, "contact",
+                   "Unit " + std::to_string(10 + channel % 64));
+        StoreShown(document, dpmr::kChannelEditPage, channel, "group_rx_list",
+                   std::to_string(1 + channel % 16));
+    }
 }
 
 // Photographs every editor, each tab on its own, for looking at them: channels 5 and 40 are
@@ -177,5 +223,14 @@ int main(int argc, char *argv[]) {
         }
         std::printf("%-14s %14.2f\n", page->name, Millis(Clock::now() - start) * 1000 / repeats);
     }
+    // Storing the full contact list sweeps every channel's, the VFO's and the group lists'
+    // references to it.
+    const int stores = 200;
+    const auto start = Clock::now();
+    for (int i = 0; i < stores; ++i) {
+        dpmr::ContactList contacts = dpmr::LoadContacts(document.image);
+        dpmr::StoreContacts(document.image, contacts);
+    }
+    std::printf("%-14s %14.2f\n", "contacts (64)", Millis(Clock::now() - start) * 1000 / stores);
     return 0;
 }

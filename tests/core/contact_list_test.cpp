@@ -92,6 +92,10 @@ TEST(ContactList, CellEditsRejectEmptyAndDuplicates) {
     EXPECT_FALSE(RenameContact(list, 0, "Name 1"));
     EXPECT_FALSE(SetContactType(list, 0, "Broadcast"));
     EXPECT_FALSE(RenameContact(list, 7, "X"));
+    // Names longer than the record are cut before they are compared, so no two rows store one.
+    EXPECT_TRUE(RenameContact(list, 0, "Contact 100"));
+    EXPECT_EQ(list.rows[0].name, "Contact ");
+    EXPECT_FALSE(RenameContact(list, 1, "Contact 101"));
 }
 
 TEST(ContactList, StoreSortsByNameAndKeepsSlots) {

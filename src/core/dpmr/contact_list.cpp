@@ -129,6 +129,8 @@ bool DeleteContact(Image &image, ContactList &list, int row) {
 }
 
 bool RenameContact(ContactList &list, int row, std::string_view name) {
+    // Compare what the record will hold: two long names with one prefix are one name there.
+    name = name.substr(0, kContactNameLength);
     if (!ValidRow(list, row) || name.empty() || Taken(list, &ContactRow::name, name))
         return false;
     list.rows[static_cast<std::size_t>(row)].name = std::string(name);
