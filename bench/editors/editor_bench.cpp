@@ -5,9 +5,11 @@
 
 #include "core/app/code_plug_document.h"
 #include "core/app/page_registry.h"
+#include "core/dpmr/contact_list.h"
 #include "core/dpmr/encryption_keys.h"
 #include "core/dpmr/messages.h"
 #include "core/dtmf/auto_dial.h"
+#include "core/settings/one_key_settings.h"
 #include "ui/app/editor_commands.h"
 
 #include <QApplication>
@@ -65,6 +67,15 @@ void FillBusy(dpmr::CodePlugDocument &document) {
     document.image[dpmr::kEncryption] = 1;
     dpmr::StoreAutoDialList(document.image,
                             std::vector<std::string>(16, std::string("1234567890ABCD*#")));
+    // All 64 contacts, and one-key calls naming contacts, messages and auto-dial numbers.
+    dpmr::ContactList contacts = dpmr::LoadContacts(document.image);
+    while (dpmr::AddContact(document.image, contacts) >= 0) {
+    }
+    dpmr::StoreContacts(document.image, contacts);
+    for (int n = 1; n <= dpmr::kOneKeyCount; ++n)
+        dpmr::StoreOneKeyCall(document.image, n,
+                              n % 2 ? dpmr::OneKeyCall{dpmr::CallMode::Digit, 10 * n, 2, n}
+                                    : dpmr::OneKeyCall{dpmr::CallMode::Analog, n, 1, 0});
 }
 
 // Photographs every editor, each tab on its own, for looking at them: channels 5 and 40 are
