@@ -33,10 +33,17 @@ constexpr FieldRule WrappingTenths(std::int64_t min, std::int64_t max) {
     return rule;
 }
 
-// 0 shown as "Off".
-constexpr FieldRule OffForZero(FieldRule rule) {
-    rule.zeroWord = "Off";
+// 0 shown as a word ("Off", "continuous"), the top of the range as another ("unlimited").
+constexpr FieldRule WithZeroWord(FieldRule rule, const char *word) {
+    rule.zeroWord = word;
     return rule;
+}
+constexpr FieldRule WithMaxWord(FieldRule rule, const char *word) {
+    rule.maxWord = word;
+    return rule;
+}
+constexpr FieldRule OffForZero(FieldRule rule) {
+    return WithZeroWord(rule, "Off");
 }
 
 // Values lie on min + k * step: a typed value is lowered onto it, arrows move along it.
