@@ -188,6 +188,13 @@ private slots:
         Open();
         SelectTab(kOneKey);
         CEditGrid *grid = dialog_->findChild<COneKeyPage *>()->grid();
+        // A click on an empty row opens its "Call mode" list, whatever the column.
+        const QRect typeCell = grid->visualItemRect(grid->item(0, 3));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, typeCell.center());
+        auto *modes = qobject_cast<QComboBox *>(QApplication::focusWidget());
+        QVERIFY(modes);
+        QCOMPARE(modes->count(), 3);
+        QTest::keyClick(modes, Qt::Key_Escape);
         ChooseInCell(grid, 0, 1, 1); // "Digit"
         QCOMPARE(grid->Text(0, 2), QString("None"));
         ChooseInCell(grid, 0, 2, position); // the contact named "None", not the entry "None"

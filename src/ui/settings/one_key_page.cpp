@@ -34,6 +34,15 @@ int PositionOf(const ChoiceList &choices, int number) {
 COneKeyPage::COneKeyPage(CodePlugDocument &document, QWidget *parent)
     : CEditorPage(document, parent), ui_(std::make_unique<Ui::COneKeyPage>()) {
     ui_->setupUi(this);
+    // One click opens a cell's list; on an empty row it opens the mode's.
+    connect(ui_->grid, &QTableWidget::cellClicked, this, [this](int row, int column) {
+        if (column == 0)
+            return;
+        if (calls_.at(static_cast<std::size_t>(row)).mode == CallMode::None)
+            column = kMode;
+        ui_->grid->setCurrentCell(row, column);
+        ui_->grid->BeginCellEdit();
+    });
 }
 
 COneKeyPage::~COneKeyPage() = default;
