@@ -9,7 +9,6 @@ namespace dpmr {
 
 namespace {
 
-constexpr std::string_view kDecimalDigits = "0123456789";
 constexpr std::string_view kDtmfDigits = "0123456789ABCD*#";
 
 ChoiceList AlarmTypes(const Image &) {
@@ -34,15 +33,7 @@ constexpr FieldRule List(ChoiceSource source) {
 // Arrows wrap over min..max; a value outside it becomes `replacement`.
 constexpr FieldRule Seconds(std::int64_t min, std::int64_t max, std::int64_t replacement,
                             int typedLength = 3) {
-    FieldRule rule;
-    rule.min = min;
-    rule.max = max;
-    rule.wrap = true;
-    rule.replaceOutOfRange = true;
-    rule.replacement = replacement;
-    rule.charset = kDecimalDigits;
-    rule.maxLength = typedLength;
-    return rule;
+    return Replacing(WrappingNumber(min, max, typedLength), replacement);
 }
 
 constexpr FieldRule IdCode() {
