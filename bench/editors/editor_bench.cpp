@@ -12,6 +12,7 @@
 #include "core/dpmr/group_rx_list.h"
 #include "core/dpmr/messages.h"
 #include "core/dtmf/auto_dial.h"
+#include "core/settings/one_key_settings.h"
 #include "core/settings/scan_settings.h"
 #include "ui/app/editor_commands.h"
 
@@ -111,6 +112,11 @@ void FillBusy(dpmr::CodePlugDocument &document) {
         StoreShown(document, dpmr::kChannelEditPage, channel, "group_rx_list",
                    std::to_string(1 + channel % 16));
     }
+    // One-key calls naming contacts, messages and auto-dial numbers.
+    for (int n = 1; n <= dpmr::kOneKeyCount; ++n)
+        dpmr::StoreOneKeyCall(document.image, n,
+                              n % 2 ? dpmr::OneKeyCall{dpmr::CallMode::Digit, 10 * n, 2, n}
+                                    : dpmr::OneKeyCall{dpmr::CallMode::Analog, n, 1, 0});
 }
 
 // Photographs every editor, each tab on its own, for looking at them: channels 5 and 40 are

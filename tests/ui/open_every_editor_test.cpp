@@ -52,6 +52,13 @@ const std::vector<FixedReplacement> &FixedReplacements() {
              "and "
              "5.0, stored 50, 10, 50"},
         };
+        // A new image leaves the one-key entries 0xFF: call mode "None", an empty row.
+        for (int e = 0; e < kOneKeyCount; ++e) {
+            const std::size_t entry =
+                kOneKeyEntries + kOneKeyEntrySize * static_cast<std::size_t>(e);
+            list.push_back({EditorId::BasicSetting, entry, entry + 3,
+                            "an empty one-key row is stored as 00 00 00 00"});
+        }
         // Storing the contacts unlinks every empty group receive list; a new image has none but
         // names list 1 in every channel record and the VFO.
         for (int n = 1; n <= kVfoChannel; ++n) {

@@ -1,6 +1,7 @@
 #include "core/settings/alarm_settings.h"
 
 #include "core/image/memory_map.h"
+#include "core/settings/settings_rules.h"
 
 #include <array>
 
@@ -8,7 +9,6 @@ namespace dpmr {
 
 namespace {
 
-constexpr std::string_view kDecimalDigits = "0123456789";
 constexpr std::string_view kDtmfDigits = "0123456789ABCD*#";
 
 ChoiceList AlarmTypes(const Image &) {
@@ -33,29 +33,7 @@ constexpr FieldRule List(ChoiceSource source) {
 // Arrows wrap over min..max; a value outside it becomes `replacement`.
 constexpr FieldRule Seconds(std::int64_t min, std::int64_t max, std::int64_t replacement,
                             int typedLength = 3) {
-    FieldRule rule;
-    rule.min = min;
-    rule.max = max;
-    rule.wrap = true;
-    rule.replaceOutOfRange = true;
-    rule.replacement = replacement;
-    rule.charset = kDecimalDigits;
-    rule.maxLength = typedLength;
-    return rule;
-}
-
-constexpr FieldRule WithZeroWord(FieldRule rule, const char *word) {
-    rule.zeroWord = word;
-    return rule;
-}
-constexpr FieldRule WithMaxWord(FieldRule rule, const char *word) {
-    rule.maxWord = word;
-    return rule;
-}
-constexpr FieldRule OnGridOf(FieldRule rule, std::int64_t step) {
-    rule.step = step;
-    rule.onGrid = true;
-    return rule;
+    return Replacing(WrappingNumber(min, max, typedLength), replacement);
 }
 
 constexpr FieldRule IdCode() {
@@ -88,7 +66,7 @@ const std::array<FieldSpec, 19> kAlarmFields{{
     {"upside_pre_prompt", AbsoluteBase, At(0x1A), Seconds(0, 59, 5, 2)},
     {"exit_delay", AbsoluteBase, At(0x1B), WithMaxWord(Seconds(0, 255, 10), "unlimited")},
     {"auto_contact", AbsoluteBase, At(0x20), List(ProhibitAllow)},
-    {"tx_interval", AbsoluteBase, At(0x21), OnGridOf(Seconds(10, 60, 25, 2), 5)},
+    {"tx_interval", AbsoluteBase, At(0x21), OnGrid(Seconds(10, 60, 25, 2), 5)},
     {"query_interval", AbsoluteBase, At(0x22), Seconds(1, 10, 1, 2)},
 }};
 

@@ -6,6 +6,7 @@
 #include "ui/dpmr/dpmr_dlg.h"
 #include "ui/dtmf/dtmf_dlg.h"
 #include "ui/settings/alarm_dlg.h"
+#include "ui/settings/basic_setting_dlg.h"
 #include "ui/settings/scan_info_dlg.h"
 
 #include <stdexcept>
@@ -32,6 +33,10 @@ std::unique_ptr<QDialog> MakePms(const EditorEnv &env) {
     return std::make_unique<CPmsDlg>(env.document, env.parent);
 }
 
+std::unique_ptr<QDialog> MakeBasicSetting(const EditorEnv &env) {
+    return std::make_unique<CBasicSettingDlg>(env.document, env.parent);
+}
+
 std::unique_ptr<QDialog> MakeAlarm(const EditorEnv &env) {
     return std::make_unique<CAlarmDlg>(env.document, env.parent);
 }
@@ -46,7 +51,7 @@ const std::vector<EditorCommand> &EditorCommands() {
     static const std::vector<EditorCommand> commands{
         {EditorId::ChannelEdit, "", StoreFirst::ChannelTable, true, MakeChannelEdit},
         {EditorId::ScanInfo, "Scan Info", StoreFirst::ChannelTable, false, MakeScanInfo},
-        {EditorId::BasicSetting, "Basic setting", StoreFirst::Nothing, false, nullptr},
+        {EditorId::BasicSetting, "Basic setting", StoreFirst::Nothing, false, MakeBasicSetting},
         {EditorId::Alarm, "Alarm", StoreFirst::Nothing, false, MakeAlarm},
         {EditorId::Dtmf, "DTMF", StoreFirst::Nothing, false, MakeDtmf},
         {EditorId::Dpmr, "dPMR", StoreFirst::ChannelTable, false, MakeDpmr},

@@ -24,8 +24,12 @@ public:
                           const QModelIndex &index) const override {
         const GridColumn &column = grid_->columns_.at(static_cast<std::size_t>(index.column()));
         if (column.kind == GridColumn::Kind::DropDown) {
+            const QStringList choices =
+                grid_->choicesFor ? grid_->choicesFor(index.row(), index.column()) : column.choices;
+            if (choices.isEmpty())
+                return nullptr;
             auto *combo = new QComboBox(parent);
-            combo->addItems(column.choices);
+            combo->addItems(choices);
             return combo;
         }
         auto *edit = new QLineEdit(parent);
@@ -45,7 +49,14 @@ public:
             edit->setText(text);
             edit->selectAll();
         } else if (auto *combo = qobject_cast<QComboBox *>(editor)) {
-            combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
+            // A cell that keeps its list position selects that entry, even among equal texts.
+            bool known = false;
+            const int position = index.data(Qt::UserRole).toInt(&known);
+            if (known && position >= 0 && position < combo->count() &&
+                combo->itemText(position) == text)
+                combo->setCurrentIndex(position);
+            else
+                combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
         }
     }
 
@@ -56,6 +67,8 @@ public:
             text = edit->text();
         else if (auto *combo = qobject_cast<QComboBox *>(editor))
             text = combo->currentIndex() >= 0 ? combo->currentText() : QString();
+        auto *combo = qobject_cast<QComboBox *>(editor);
+        grid_->chosenIndex_ = combo ? combo->currentIndex() : -1;
         const GridColumn &column = grid_->columns_.at(static_cast<std::size_t>(index.column()));
         if (column.upperCase)
             text = text.toUpper();

@@ -47,6 +47,12 @@ public:
     // (row, column, text): return false to reject (the cell keeps its text); the text may be
     // changed (a frequency clamped, a name made unique).
     std::function<bool(int row, int column, QString &text)> endEdit;
+    // Drop-down cells whose list depends on the row (one-key calls); an empty list opens
+    // nothing. Unset: the column's choices.
+    std::function<QStringList(int row, int column)> choicesFor;
+    // While endEdit runs for a drop-down: the position chosen in its list (-1: none), so that
+    // equal texts stay apart.
+    int ChosenIndex() const { return chosenIndex_; }
 
 signals:
     void cellCommitted(int row, int column);
@@ -62,4 +68,5 @@ private:
     friend class GridCellDelegate;
     std::vector<GridColumn> columns_;
     bool wrap_ = false;
+    int chosenIndex_ = -1;
 };
