@@ -36,6 +36,8 @@ std::vector<Hostile> HostileDocuments() {
          "[dpmr.contacts.1]\nname = \"Alpha\"\n[channel.1]\n"
          "rx_freq = \"430.000000\"\ncontact = \"Name 1\"\n",
          "line 5, channel.1.contact: \"Name 1\": no such choice"},
+        {"contact_name_too_long", "[dpmr.contacts.1]\nname = \"Dispatcher\"\n",
+         "line 2, dpmr.contacts.1.name: \"Dispatcher\": longer than 8 characters"},
         {"unknown_section", "[nowhere]\nx = \"1\"\n", "line 2, nowhere.x: unknown section"},
         {"unknown_field", "[alarm]\nloudness = \"9\"\n", "line 2, alarm.loudness: unknown field"},
         {"choice_not_offered", "[vfo]\nbandwidth = \"Medium\"\n",

@@ -6,6 +6,7 @@
 #include "core/dpmr/messages.h"
 #include "core/image/band_limits.h"
 #include "core/image/derived_data.h"
+#include "core/image/memory_map.h"
 #include "core/settings_text/rule_text.h"
 #include "core/settings_text/setting_list.h"
 
@@ -137,6 +138,10 @@ void ApplyContacts(Image &image, const std::map<int, Columns> &rows, bool &chang
                                                           : contact.type;
             if (change->text == now)
                 continue;
+            // The slot holds 8 characters: a longer name would be cut into another's.
+            if (column == "name" && change->text.size() > kContactNameLength)
+                Refuse(*change, Quoted(change->text) + ": longer than " +
+                                    std::to_string(kContactNameLength) + " characters");
             const bool ok = column == "name"     ? RenameContact(list, r, change->text)
                             : column == "number" ? SetContactNumber(list, r, change->text)
                                                  : SetContactType(list, r, change->text);
