@@ -4,6 +4,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config libgtest-dev qt6-base-dev libgl-dev libcsv-dev libcli11-dev
+          libtomlplusplus-dev
           desktop-file-utils dpkg-dev file "$@")
 missing=()
 for p in "${packages[@]}"; do

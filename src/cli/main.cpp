@@ -24,6 +24,18 @@ int main(int argc, char **argv) {
         return RunExportCsvCommand(options);
     case Command::ImportCsv:
         return RunImportCsvCommand(options);
+    case Command::Dump:
+        return RunDumpCommand(options);
+    case Command::Apply:
+        return RunApplyCommand(options);
+    case Command::Get:
+        return RunGetCommand(options);
+    case Command::Set:
+        return RunSetCommand(options);
+    case Command::Diff:
+        return RunDiffCommand(options);
+    case Command::Fields:
+        return RunFieldsCommand();
     case Command::None:
         break;
     }

@@ -18,5 +18,12 @@ int RunInfoCommand(const ToolOptions &options);
 int RunExportCsvCommand(const ToolOptions &options);
 int RunImportCsvCommand(const ToolOptions &options);
 int RunPortsCommand();
+// Settings by name (settings_commands.cpp).
+int RunDumpCommand(const ToolOptions &options);
+int RunApplyCommand(const ToolOptions &options);
+int RunGetCommand(const ToolOptions &options);
+int RunSetCommand(const ToolOptions &options);
+int RunDiffCommand(const ToolOptions &options);
+int RunFieldsCommand();
 
 } // namespace dpmr::cli

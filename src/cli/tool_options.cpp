@@ -21,6 +21,12 @@ constexpr const char *kUsage =
     "       dpmr-tool ports\n"
     "       dpmr-tool export-csv FILE.dat OUT.csv\n"
     "       dpmr-tool import-csv FILE.dat IN.csv\n"
+    "       dpmr-tool dump FILE.dat [--section NAME]\n"
+    "       dpmr-tool apply FILE.dat CHANGES.toml\n"
+    "       dpmr-tool get FILE.dat FIELD [FIELD ...]\n"
+    "       dpmr-tool set FILE.dat FIELD=VALUE [FIELD=VALUE ...]\n"
+    "       dpmr-tool diff A.dat B.dat\n"
+    "       dpmr-tool fields\n"
     "dpmr-tool COMMAND --help describes a command.\n";
 
 constexpr const char *kPortHelp =
@@ -98,6 +104,30 @@ ParseOutcome ParseToolOptions(int argc, const char *const *argv, ToolOptions &op
     importCsv->add_option("FILE", options.file, "the code plug (.dat) to change")->required();
     importCsv->add_option("IN", options.csv, "the CSV file to read")->required();
 
+    CLI::App *dump = app.add_subcommand("dump", "every setting of a code plug as TOML");
+    dump->add_option("FILE", options.file, "the code plug (.dat)")->required();
+    dump->add_option("--section", options.section, "only this section (basic, channel, channel.5)");
+
+    CLI::App *apply = app.add_subcommand(
+        "apply", "apply a TOML document (whole or partial) to a code plug; all of it or nothing");
+    apply->add_option("FILE", options.file, "the code plug (.dat) to change")->required();
+    apply->add_option("CHANGES", options.other, "the TOML document")->required();
+
+    CLI::App *get = app.add_subcommand("get", "print the shown value of fields");
+    get->add_option("FILE", options.file, "the code plug (.dat)")->required();
+    get->add_option("FIELD", options.names, "a field name, as dump and fields name it")->required();
+
+    CLI::App *set = app.add_subcommand("set", "set fields by name; all of them or none");
+    set->add_option("FILE", options.file, "the code plug (.dat) to change")->required();
+    set->add_option("FIELD=VALUE", options.names, "channel.5.rx_freq=446.00625")->required();
+
+    CLI::App *diff = app.add_subcommand("diff", "the fields two code plugs differ in; exit 1 "
+                                                "when any do");
+    diff->add_option("A", options.file, "the first code plug")->required();
+    diff->add_option("B", options.other, "the second code plug")->required();
+
+    CLI::App *fields = app.add_subcommand("fields", "every field name with its rule");
+
     for (CLI::App *command : app.get_subcommands({}))
         command->fallthrough();
 
@@ -115,10 +145,19 @@ ParseOutcome ParseToolOptions(int argc, const char *const *argv, ToolOptions &op
         return usageError(error.what());
     }
 
-    const std::pair<CLI::App *, Command> commands[] = {
-        {read, Command::Read},          {write, Command::Write}, {create, Command::New},
-        {info, Command::Info},          {ports, Command::Ports}, {exportCsv, Command::ExportCsv},
-        {importCsv, Command::ImportCsv}};
+    const std::pair<CLI::App *, Command> commands[] = {{read, Command::Read},
+                                                       {write, Command::Write},
+                                                       {create, Command::New},
+                                                       {info, Command::Info},
+                                                       {ports, Command::Ports},
+                                                       {exportCsv, Command::ExportCsv},
+                                                       {importCsv, Command::ImportCsv},
+                                                       {dump, Command::Dump},
+                                                       {apply, Command::Apply},
+                                                       {get, Command::Get},
+                                                       {set, Command::Set},
+                                                       {diff, Command::Diff},
+                                                       {fields, Command::Fields}};
     for (const auto &[command, which] : commands)
         if (command->parsed())
             options.command = which;

@@ -6,7 +6,22 @@
 
 namespace dpmr::cli {
 
-enum class Command { None, Read, Write, New, Info, Ports, ExportCsv, ImportCsv };
+enum class Command {
+    None,
+    Read,
+    Write,
+    New,
+    Info,
+    Ports,
+    ExportCsv,
+    ImportCsv,
+    Dump,
+    Apply,
+    Get,
+    Set,
+    Diff,
+    Fields
+};
 
 struct ToolOptions {
     Command command = Command::None;
@@ -14,6 +29,9 @@ struct ToolOptions {
     std::vector<std::string> files; // read: one per port, in the same order; others: one
     std::string file;               // files[0]
     std::string csv;                // export-csv and import-csv
+    std::string other;              // diff: the second code plug; apply: the changes
+    std::string section;            // dump: only this section
+    std::vector<std::string> names; // get: field names; set: FIELD=VALUE
     std::string band;         // "136-174", "350-390", "400-470"; empty: the program's start-up band
     std::string backupFolder; // empty: DATA/backups of the installed or built copy
     bool verify = false;

@@ -1,0 +1,116 @@
+// dump, apply, get, set, diff and fields: thin over core/settings_text, which holds the rules.
+
+#include "cli/tool_commands.h"
+#include "core/image/code_plug_file.h"
+#include "core/settings_text/field_listing.h"
+#include "core/settings_text/settings_toml.h"
+
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace dpmr::cli {
+
+namespace {
+
+int Fail(const std::string &message) {
+    std::fprintf(stderr, "dpmr-tool: %s\n", message.c_str());
+    return kExitFailed;
+}
+
+// Applies the changes and saves, or names what was refused and leaves the file alone.
+int ApplyAndSave(const std::string &file, Image &image, const std::string &source,
+                 const std::vector<SettingChange> &changes) {
+    const ApplyResult applied = ApplySettings(image, changes);
+    if (!applied)
+        return Fail(source + applied.message + "; " + file + " unchanged");
+    if (!applied.changed)
+        return 0;
+    if (const FileResult saved = SaveCodePlugFile(file, image); !saved)
+        return Fail(saved.message);
+    return 0;
+}
+
+} // namespace
+
+int RunDumpCommand(const ToolOptions &options) {
+    Image image;
+    if (const FileResult loaded = LoadCodePlugFile(options.file, image); !loaded)
+        return Fail(loaded.message);
+    const std::string text = SettingsToml(ReadSettings(image), image, options.section);
+    if (text.empty() && !options.section.empty())
+        return Fail("no section \"" + options.section + "\" in " + options.file);
+    std::fputs(text.c_str(), stdout);
+    return 0;
+}
+
+int RunApplyCommand(const ToolOptions &options) {
+    Image image;
+    if (const FileResult loaded = LoadCodePlugFile(options.file, image); !loaded)
+        return Fail(loaded.message);
+    std::ifstream in(options.other, std::ios::binary);
+    if (!in)
+        return Fail("Cannot read \"" + options.other + "\"; " + options.file + " unchanged");
+    std::ostringstream document;
+    document << in.rdbuf();
+    std::vector<SettingChange> changes;
+    if (const ApplyResult parsed = ChangesFromToml(document.str(), changes); !parsed)
+        return Fail(options.other + ": " + parsed.message + "; " + options.file + " unchanged");
+    return ApplyAndSave(options.file, image, options.other + ": ", changes);
+}
+
+int RunSetCommand(const ToolOptions &options) {
+    Image image;
+    if (const FileResult loaded = LoadCodePlugFile(options.file, image); !loaded)
+        return Fail(loaded.message);
+    std::vector<SettingChange> changes;
+    for (std::size_t i = 0; i < options.names.size(); ++i) {
+        const std::string &pair = options.names[i];
+        const auto equals = pair.find('=');
+        if (equals == std::string::npos)
+            return Fail("argument \"" + pair + "\" is not FIELD=VALUE; " + options.file +
+                        " unchanged");
+        changes.push_back(
+            {pair.substr(0, equals), pair.substr(equals + 1), "argument " + std::to_string(i + 1)});
+    }
+    return ApplyAndSave(options.file, image, "", changes);
+}
+
+int RunGetCommand(const ToolOptions &options) {
+    Image image;
+    if (const FileResult loaded = LoadCodePlugFile(options.file, image); !loaded)
+        return Fail(loaded.message);
+    std::map<std::string, std::string> shown;
+    for (const Setting &setting : ReadSettings(image))
+        shown[setting.Path()] = setting.text;
+    std::string out;
+    for (const std::string &name : options.names) {
+        const auto it = shown.find(name);
+        if (it == shown.end())
+            return Fail("no setting " + name + " in " + options.file +
+                        " (see dpmr-tool fields; unused channels have none)");
+        out += options.names.size() == 1 ? it->second + "\n" : name + "=" + it->second + "\n";
+    }
+    std::fputs(out.c_str(), stdout);
+    return 0;
+}
+
+int RunDiffCommand(const ToolOptions &options) {
+    Image a, b;
+    if (const FileResult loaded = LoadCodePlugFile(options.file, a); !loaded)
+        return Fail(loaded.message);
+    if (const FileResult loaded = LoadCodePlugFile(options.other, b); !loaded)
+        return Fail(loaded.message);
+    const auto differences = DiffSettings(ReadSettings(a), ReadSettings(b));
+    for (const SettingDifference &d : differences)
+        std::printf("%s: \"%s\" -> \"%s\"\n", d.path.c_str(), d.a.c_str(), d.b.c_str());
+    return differences.empty() ? 0 : 1;
+}
+
+int RunFieldsCommand() {
+    std::fputs(FieldListing().c_str(), stdout);
+    return 0;
+}
+
+} // namespace dpmr::cli

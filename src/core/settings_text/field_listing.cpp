@@ -1,0 +1,50 @@
+#include "core/settings_text/field_listing.h"
+
+#include "core/app/page_registry.h"
+#include "core/image/factory_defaults.h"
+#include "core/settings_text/rule_text.h"
+#include "core/settings_text/setting_list.h"
+
+namespace dpmr {
+
+std::vector<FieldEntry> FieldEntries() {
+    Image image;
+    WriteFactoryDefaults(image, BandLimits{});
+    std::vector<FieldEntry> entries;
+    for (const PageTable *page : PageRegistry()) {
+        const std::string section =
+            IsManyRecordPage(*page) ? std::string(page->name) + ".N" : std::string(page->name);
+        for (const FieldSpec &field : page->fields)
+            entries.push_back({section + "." + field.name, DescribeRule(field.rule, image)});
+    }
+    const auto list = [&](const char *name, const char *column, const char *rule) {
+        entries.push_back({std::string(name) + ".N." + column, rule});
+    };
+    list(kContactsSection, "name", "text, unique; rows 1..N are the whole list, sorted by name");
+    list(kContactsSection, "number", "up to 7 digits, unique");
+    list(kContactsSection, "type", "one of: \"Single call\", \"Group call\", \"All call\"");
+    list(kMessagesSection, "text", "up to 126 printable characters; rows 1..N are the whole list");
+    list(kKeysSection, "text", "8 hexadecimal digits; rows 1..N are the whole list");
+    return entries;
+}
+
+std::string FieldListing() {
+    std::string out = "# Settings by name\n\n"
+                      "Made by `dpmr-tool fields > docs/fields.md`; `dump`, `apply`, `get`, `set` "
+                      "and `diff` take these names. N is a record or row number.\n";
+    std::string section;
+    for (const FieldEntry &entry : FieldEntries()) {
+        const std::string head = entry.name.substr(0, entry.name.rfind('.'));
+        if (head != section) {
+            section = head;
+            out += "\n## " + section + "\n\n| field | value |\n|---|---|\n";
+        }
+        std::string rule = entry.rule;
+        for (std::size_t at = 0; (at = rule.find('|', at)) != rule.npos; at += 2)
+            rule.replace(at, 1, "\\|");
+        out += "| `" + entry.name + "` | " + rule + " |\n";
+    }
+    return out;
+}
+
+} // namespace dpmr

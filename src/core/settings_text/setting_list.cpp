@@ -1,0 +1,96 @@
+#include "core/settings_text/setting_list.h"
+
+#include "core/app/page_registry.h"
+#include "core/dpmr/contact_list.h"
+#include "core/dpmr/encryption_keys.h"
+#include "core/dpmr/messages.h"
+#include "core/image/band_limits.h"
+
+#include <algorithm>
+#include <map>
+
+namespace dpmr {
+
+bool IsManyRecordPage(const PageTable &page) {
+    return page.firstRecord != page.lastRecord;
+}
+
+std::string SectionName(const PageTable &page, int record) {
+    return IsManyRecordPage(page) ? std::string(page.name) + "." + std::to_string(record)
+                                  : std::string(page.name);
+}
+
+namespace {
+
+void AddPage(const PageTable &page, const FieldContext &context, std::vector<Setting> &out) {
+    for (int record = page.firstRecord; record <= page.lastRecord; ++record) {
+        const FieldTexts texts = LoadPage(page, context, record);
+        // Unused: nothing shown but unchecked boxes.
+        bool unused = IsManyRecordPage(page);
+        for (std::size_t i = 0; unused && i < texts.size(); ++i)
+            unused = texts[i].empty() ||
+                     (page.fields[i].rule.kind == RuleKind::Check && texts[i] == "0");
+        if (unused)
+            continue;
+        const std::string section = SectionName(page, record);
+        for (std::size_t i = 0; i < page.fields.size(); ++i) {
+            // A field the record has not (the digital extension of channel 40) is left out.
+            if (!page.fields[i].base(record))
+                continue;
+            out.push_back({section, page.fields[i].name, texts.at(i), &page.fields[i].rule});
+        }
+    }
+}
+
+void AddNumbered(const char *name, const std::vector<std::string> &texts,
+                 std::vector<Setting> &out) {
+    for (std::size_t row = 0; row < texts.size(); ++row)
+        out.push_back(
+            {std::string(name) + "." + std::to_string(row + 1), "text", texts[row], nullptr});
+}
+
+} // namespace
+
+std::vector<Setting> ReadSettings(const Image &image) {
+    std::vector<Setting> out;
+    const FieldContext context{image, DecodeBandLimits(image)};
+    for (const PageTable *page : PageRegistry())
+        AddPage(*page, context, out);
+    const ContactList contacts = LoadContacts(image);
+    for (std::size_t row = 0; row < contacts.rows.size(); ++row) {
+        const std::string section = std::string(kContactsSection) + "." + std::to_string(row + 1);
+        const ContactRow &contact = contacts.rows[row];
+        out.push_back({section, "name", contact.name, nullptr});
+        out.push_back({section, "number", contact.number, nullptr});
+        out.push_back({section, "type", contact.type, nullptr});
+    }
+    AddNumbered(kMessagesSection, LoadMessages(image).texts, out);
+    AddNumbered(kKeysSection, LoadKeys(image).texts, out);
+    return out;
+}
+
+} // namespace dpmr
+
+namespace dpmr {
+
+std::vector<SettingDifference> DiffSettings(const std::vector<Setting> &a,
+                                            const std::vector<Setting> &b) {
+    std::map<std::string, const Setting *> inB;
+    for (const Setting &setting : b)
+        inB[setting.Path()] = &setting;
+    std::vector<SettingDifference> out;
+    for (const Setting &setting : a) {
+        const auto it = inB.find(setting.Path());
+        const std::string other = it == inB.end() ? std::string() : it->second->text;
+        if (other != setting.text)
+            out.push_back({setting.Path(), setting.text, other});
+        if (it != inB.end())
+            inB.erase(it);
+    }
+    for (const Setting &setting : b)
+        if (inB.contains(setting.Path()) && !setting.text.empty())
+            out.push_back({setting.Path(), "", setting.text});
+    return out;
+}
+
+} // namespace dpmr

@@ -1,0 +1,133 @@
+// Settings by name over the page registry: a dump applied back changes no byte, numbers set
+// through a document store what the field's own rule stores, and every registered field is
+// listed by `fields`.
+
+#include "core/app/page_registry.h"
+#include "core/image/factory_defaults.h"
+#include "core/settings_text/field_listing.h"
+#include "core/settings_text/settings_toml.h"
+#include "core_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+using namespace dpmr;
+using testing_support::DescribeDifferences;
+using testing_support::RandomImage;
+
+std::vector<SettingChange> Parse(const std::string &document) {
+    std::vector<SettingChange> changes;
+    const ApplyResult parsed = ChangesFromToml(document, changes);
+    EXPECT_TRUE(parsed) << parsed.message;
+    return changes;
+}
+
+TEST(SettingsText, DumpAppliedOntoACopyChangesNoByte) {
+    for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+        const Image image = RandomImage(seed);
+        Image copy = image;
+        const ApplyResult applied =
+            ApplySettings(copy, Parse(SettingsToml(ReadSettings(image), image)));
+        ASSERT_TRUE(applied) << "seed " << seed << ": " << applied.message;
+        EXPECT_FALSE(applied.changed) << "seed " << seed;
+        ASSERT_EQ(copy, image) << "seed " << seed << ": " << DescribeDifferences(image, copy);
+    }
+}
+
+TEST(SettingsText, ADumpCarriesEverySettingIntoANewCodePlug) {
+    Image source;
+    WriteFactoryDefaults(source, BandLimits{});
+    const ApplyResult built = ApplySettings(source, Parse(R"(
+        [dpmr.contacts.1]
+        name = "Base"
+        [dpmr.contacts.2]
+        name = "Team"
+        number = "0000200"
+        type = "Group call"
+        [dpmr.messages.1]
+        text = "On my way"
+        [dpmr.keys.1]
+        text = "0123ABCD"
+        [channel.3]
+        rx_freq = "438.500000"
+        alias = "Repeater"
+        channel_type = "Digit"
+        contact = "Team"
+        encrypt_key = "1"
+        [alarm]
+        alarm_time = "20"
+    )"));
+    ASSERT_TRUE(built) << built.message;
+    ASSERT_TRUE(built.changed);
+    Image target;
+    WriteFactoryDefaults(target, BandLimits{});
+    const ApplyResult carried =
+        ApplySettings(target, Parse(SettingsToml(ReadSettings(source), source)));
+    ASSERT_TRUE(carried) << carried.message;
+    for (const SettingDifference &d : DiffSettings(ReadSettings(source), ReadSettings(target)))
+        ADD_FAILURE() << d.path << ": " << d.a << " -> " << d.b;
+    EXPECT_EQ(target, source) << DescribeDifferences(source, target);
+}
+
+// Each number field of every page, at and past both ends and inside: the bytes a document
+// stores are the bytes the editor's page store gives for the same text (StoreField, or the
+// page's hook where its encoding is its own).
+TEST(SettingsText, NumbersStoreWhatTheFieldRuleStores) {
+    // A canonical image: every page stored once, so each stored number is one its rule shows.
+    Image base;
+    WriteFactoryDefaults(base, BandLimits{});
+    const BandLimits band = DecodeBandLimits(base);
+    for (const PageTable *page : PageRegistry())
+        StorePage(*page, base, band, page->firstRecord,
+                  LoadPage(*page, {base, band}, page->firstRecord));
+    int checked = 0;
+    for (const PageTable *page : PageRegistry()) {
+        const int record = page->firstRecord;
+        const std::string section = SectionName(*page, record);
+        for (const FieldSpec &field : page->fields) {
+            const FieldRule &rule = field.rule;
+            if (rule.kind != RuleKind::Number || !field.base(record) ||
+                ShowField({base, band}, record, field).empty())
+                continue;
+            const FieldRule shown{.decimals = rule.decimals};
+            for (std::int64_t value : {rule.min - rule.step, rule.min, rule.min + rule.step,
+                                       (rule.min + rule.max) / 2, rule.max, rule.max + rule.step}) {
+                const std::string text = NumberText(shown, value);
+                Image applied = base, expected = base;
+                const ApplyResult result =
+                    ApplySettings(applied, {{section + "." + field.name, text, "test"}});
+                ASSERT_TRUE(result) << result.message;
+                // What the editor stores when this one control changed: the page's store.
+                FieldTexts texts = LoadPage(*page, {base, band}, record);
+                texts.at(static_cast<std::size_t>(&field - page->fields.data())) = text;
+                StorePage(*page, expected, band, record, texts);
+                EXPECT_EQ(ReadNumber(applied, *field.base(record), field.layout),
+                          ReadNumber(expected, *field.base(record), field.layout))
+                    << section << "." << field.name << " = " << text;
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GT(checked, 100);
+}
+
+TEST(SettingsText, EveryRegisteredFieldIsListedOnce) {
+    std::set<std::string> listed;
+    for (const FieldEntry &entry : FieldEntries())
+        EXPECT_TRUE(listed.insert(entry.name).second) << entry.name << " listed twice";
+    for (const PageTable *page : PageRegistry())
+        for (const FieldSpec &field : page->fields) {
+            const std::string section =
+                std::string(page->name) + (IsManyRecordPage(*page) ? ".N" : "");
+            EXPECT_TRUE(listed.contains(section + "." + field.name))
+                << section << "." << field.name;
+        }
+    const std::string listing = FieldListing();
+    for (const std::string &name : listed)
+        EXPECT_NE(listing.find("`" + name + "`"), std::string::npos) << name;
+}
+
+} // namespace
