@@ -1,7 +1,7 @@
 // The "Alarm" and "DTMF" editors driven with real keys, focus changes and pastes; the image
 // bytes are checked after the dialog closes.
 
-#include "core/app/code_plug_document.h"
+#include "dialog_test.h"
 #include "ui/dtmf/dtmf_auto_dial_page.h"
 #include "ui/dtmf/dtmf_dlg.h"
 #include "ui/grid/edit_grid.h"
@@ -16,45 +16,8 @@
 
 using namespace dpmr;
 
-class AlarmDtmfDlgTest : public QObject {
+class AlarmDtmfDlgTest : public DialogTest<> {
     Q_OBJECT
-
-    CodePlugDocument document_;
-    std::unique_ptr<QDialog> dialog_;
-
-    template <class Dialog> void Open() {
-        dialog_ = std::make_unique<Dialog>(document_, nullptr);
-        dialog_->show();
-        QApplication::setActiveWindow(dialog_.get());
-        QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
-    }
-    void Close() {
-        dialog_->close();
-        dialog_.reset();
-    }
-    QLineEdit *Edit(const char *name) {
-        auto *edit = dialog_->findChild<QLineEdit *>(name);
-        if (edit && edit->isVisible()) {
-            edit->setFocus();
-            QTest::qWaitFor([edit] { return edit->hasFocus(); });
-        }
-        return edit;
-    }
-    // Replaces the text of an edit by typing, then leaves it with Tab.
-    void Type(const char *name, const QString &text) {
-        QLineEdit *edit = Edit(name);
-        QVERIFY(edit);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Tab);
-    }
-    void Paste(QWidget *edit, const QString &text) {
-        QApplication::clipboard()->setText(text);
-        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-    }
-    QString Shown(const char *name) { return dialog_->findChild<QLineEdit *>(name)->text(); }
-    void SelectTab(int index) { dialog_->findChild<QTabWidget *>()->setCurrentIndex(index); }
 
 private slots:
     void init() { document_.New(); }

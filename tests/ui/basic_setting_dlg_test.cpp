@@ -1,11 +1,11 @@
 // The "Basic setting" editor driven with real keys, focus changes, arrow buttons and pastes;
 // the image bytes are checked after the dialog closes.
 
-#include "core/app/code_plug_document.h"
 #include "core/dpmr/contact_list.h"
 #include "core/dpmr/messages.h"
 #include "core/image/memory_map.h"
 #include "core/settings/one_key_settings.h"
+#include "dialog_test.h"
 #include "ui/grid/edit_grid.h"
 #include "ui/settings/basic_setting_dlg.h"
 #include "ui/settings/one_key_page.h"
@@ -22,44 +22,11 @@
 
 using namespace dpmr;
 
-class BasicSettingDlgTest : public QObject {
+class BasicSettingDlgTest : public DialogTest<CBasicSettingDlg> {
     Q_OBJECT
 
-    CodePlugDocument document_;
-    std::unique_ptr<QDialog> dialog_;
-
-    void Open() {
-        dialog_ = std::make_unique<CBasicSettingDlg>(document_, nullptr);
-        dialog_->show();
-        QApplication::setActiveWindow(dialog_.get());
-        QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
-    }
-    void Close() {
-        dialog_->close();
-        dialog_.reset();
-    }
     enum Tab { kBasic, kOneKey, kSideKey, kToneLight, kMenu, kPassword };
-    void SelectTab(Tab tab) { dialog_->findChild<QTabWidget *>()->setCurrentIndex(tab); }
-    template <class W> W *Control(const char *name) {
-        auto *widget = dialog_->findChild<W *>(name);
-        if (widget && widget->isVisible()) {
-            widget->setFocus();
-            if (!QTest::qWaitFor([widget] { return widget->hasFocus(); }))
-                qWarning("%s did not take the focus", name);
-        }
-        return widget;
-    }
-    // Replaces the text of an edit by typing; Tab leaves it unless `leave` is false.
-    void Type(const char *name, const QString &text, bool leave = true) {
-        auto *edit = Control<QLineEdit>(name);
-        QVERIFY(edit);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-        if (leave)
-            QTest::keyClick(edit, Qt::Key_Tab);
-    }
-    QString Shown(const char *name) { return dialog_->findChild<QLineEdit *>(name)->text(); }
+
     // Picks an entry of a focused drop-down list with the arrow keys alone.
     static void Choose(QComboBox *combo, int position) {
         QTest::keyClick(combo, Qt::Key_Home);

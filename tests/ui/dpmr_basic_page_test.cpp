@@ -1,6 +1,6 @@
 // The dPMR "Basic" page in its dialog, driven with real keys and focus changes.
 
-#include "core/app/code_plug_document.h"
+#include "dialog_test.h"
 #include "ui/dpmr/dpmr_dlg.h"
 
 #include <QApplication>
@@ -10,38 +10,8 @@
 
 using namespace dpmr;
 
-class DpmrBasicPageTest : public QObject {
+class DpmrBasicPageTest : public DialogTest<CDpmrDlg> {
     Q_OBJECT
-
-    CodePlugDocument document_;
-    std::unique_ptr<CDpmrDlg> dialog_;
-
-    void Open() {
-        dialog_ = std::make_unique<CDpmrDlg>(document_, nullptr);
-        dialog_->show();
-        QApplication::setActiveWindow(dialog_.get());
-        QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
-    }
-    void Close() {
-        dialog_->close();
-        dialog_.reset();
-    }
-    QLineEdit *Edit(const char *name) { return dialog_->findChild<QLineEdit *>(name); }
-    // Replaces the edit's text by typing, then leaves it with Tab.
-    void Type(const char *name, const QString &text) {
-        QLineEdit *edit = Edit(name);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Tab);
-    }
-    std::vector<int> Bytes(std::size_t at, std::size_t n) {
-        std::vector<int> bytes;
-        for (std::size_t i = 0; i < n; ++i)
-            bytes.push_back(document_.image[at + i]);
-        return bytes;
-    }
 
 private slots:
     void init() { document_.New(); }

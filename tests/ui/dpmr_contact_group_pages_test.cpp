@@ -1,8 +1,8 @@
 // The "Contact" and "Group rx" pages in the dPMR dialog: buttons clicked, cells typed, tabs
 // switched, the dialog closed; then the image bytes.
 
-#include "core/app/code_plug_document.h"
 #include "core/image/record_layouts.h"
+#include "dialog_test.h"
 #include "ui/dpmr/dpmr_contact_page.h"
 #include "ui/dpmr/dpmr_dlg.h"
 #include "ui/grid/edit_grid.h"
@@ -16,22 +16,9 @@
 
 using namespace dpmr;
 
-class DpmrContactGroupPagesTest : public QObject {
+class DpmrContactGroupPagesTest : public DialogTest<CDpmrDlg> {
     Q_OBJECT
 
-    CodePlugDocument document_;
-    std::unique_ptr<CDpmrDlg> dialog_;
-
-    void Open() {
-        dialog_ = std::make_unique<CDpmrDlg>(document_, nullptr);
-        dialog_->show();
-        QApplication::setActiveWindow(dialog_.get());
-        QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
-    }
-    void Close() {
-        dialog_->close();
-        dialog_.reset();
-    }
     QWidget *Tab(int index) {
         dialog_->tabs()->setCurrentIndex(index);
         return dialog_->page(index);

@@ -8,6 +8,8 @@ namespace dpmr {
 
 namespace {
 
+constexpr std::uint8_t kNoGroupList = 0;
+
 std::size_t GroupListOffset(int list) {
     return kGroupLists + kGroupListSize * static_cast<std::size_t>(list - 1);
 }
@@ -63,6 +65,22 @@ void WriteGroupList(Image &image, int list, const std::vector<std::uint8_t> &mem
     image.Fill(offset, kGroupListSize, 0xFF);
     for (std::size_t i = 0; i < members.size() && i < kGroupListSize; ++i)
         image[offset + i] = members[i];
+}
+
+void PurgeGroupLists(Image &image) {
+    for (int list = 1; list <= kGroupListCount; ++list) {
+        std::vector<std::uint8_t> kept = GroupListMembers(image, list);
+        std::erase_if(kept, [&](std::uint8_t m) { return !IsGroupCallContact(image, m); });
+        WriteGroupList(image, list, kept);
+        if (!kept.empty())
+            continue;
+        // Channels and the VFO that use the emptied list no longer do.
+        for (int n = 1; n <= kVfoChannel; ++n) {
+            const std::size_t listByte = ChannelRecordAt(n) + channel_layout::kGroupRxList.offset;
+            if (image[listByte] == list)
+                image[listByte] = kNoGroupList;
+        }
+    }
 }
 
 } // namespace dpmr

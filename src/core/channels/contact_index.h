@@ -25,5 +25,8 @@ std::string FirstFreeContactName(const std::vector<std::string> &names);
 std::vector<std::uint8_t> GroupListMembers(const Image &image, int list);
 // The list's 8 bytes become 0xFF, then the members from the start.
 void WriteGroupList(Image &image, int list, const std::vector<std::uint8_t> &members);
+// Group receive lists keep only group-call contacts in use; a list left empty is unlinked
+// from every channel and the VFO.
+void PurgeGroupLists(Image &image);
 
 } // namespace dpmr

@@ -14,18 +14,6 @@ namespace dpmr {
 namespace {
 
 constexpr std::uint8_t kNoContact = 0xFF;
-constexpr std::uint8_t kNoGroupList = 0;
-
-// Channels and the VFO (record 200) that use the list no longer do.
-void UnlinkGroupList(Image &image, int list) {
-    for (int n = 1; n <= kVfoChannel; ++n) {
-        ChannelRecord r = ReadChannel(image, n);
-        if (r.groupRxList == list) {
-            r.groupRxList = kNoGroupList;
-            WriteChannel(image, n, r);
-        }
-    }
-}
 
 } // namespace
 
@@ -56,13 +44,7 @@ void CheckContactAndGroupReferences(Image &image) {
             WriteChannel(image, n, r);
         }
     }
-    for (int list = 1; list <= kGroupListCount; ++list) {
-        std::vector<std::uint8_t> kept = GroupListMembers(image, list);
-        std::erase_if(kept, [&](std::uint8_t m) { return !IsGroupCallContact(image, m); });
-        WriteGroupList(image, list, kept);
-        if (kept.empty())
-            UnlinkGroupList(image, list);
-    }
+    PurgeGroupLists(image);
 }
 
 } // namespace dpmr

@@ -12,14 +12,10 @@ namespace {
 
 constexpr std::uint8_t kNoContact = 0xFF;
 constexpr std::uint8_t kNoOneKeyContact = 0;
-constexpr std::uint8_t kNoGroupList = 0;
 constexpr std::size_t kNumberDigits = 7;
 
 std::size_t ContactByte(int channel) {
     return ChannelRecordAt(channel) + channel_layout::kContact.offset;
-}
-std::size_t GroupListByte(int channel) {
-    return ChannelRecordAt(channel) + channel_layout::kGroupRxList.offset;
 }
 std::size_t OneKeyEntry(int e) {
     return kOneKeyEntries + kOneKeyEntrySize * static_cast<std::size_t>(e);
@@ -70,12 +66,6 @@ template <typename Member> bool Taken(const ContactList &list, Member member, st
 
 bool ValidRow(const ContactList &list, int row) {
     return row >= 0 && row < static_cast<int>(list.rows.size());
-}
-
-void UnlinkGroupList(Image &image, int list) {
-    for (int n = 1; n <= kVfoChannel; ++n)
-        if (image[GroupListByte(n)] == list)
-            image[GroupListByte(n)] = kNoGroupList;
 }
 
 } // namespace
@@ -193,16 +183,6 @@ void ClearContactReferences(Image &image, int contact) {
         std::vector<std::uint8_t> members = GroupListMembers(image, list);
         if (std::erase(members, static_cast<std::uint8_t>(contact)) > 0)
             WriteGroupList(image, list, members);
-    }
-}
-
-void PurgeGroupLists(Image &image) {
-    for (int list = 1; list <= kGroupListCount; ++list) {
-        std::vector<std::uint8_t> kept = GroupListMembers(image, list);
-        std::erase_if(kept, [&](std::uint8_t m) { return !IsGroupCallContact(image, m); });
-        WriteGroupList(image, list, kept);
-        if (kept.empty())
-            UnlinkGroupList(image, list);
     }
 }
 

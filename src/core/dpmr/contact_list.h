@@ -51,8 +51,5 @@ void StoreContacts(Image &image, ContactList &list);
 // Every channel, the VFO, one-key entry and group list member that names the contact stops
 // naming it.
 void ClearContactReferences(Image &image, int contact);
-// Group receive lists keep only group-call contacts in use; a list left empty is unlinked
-// from every channel and the VFO.
-void PurgeGroupLists(Image &image);
 
 } // namespace dpmr

@@ -6,7 +6,6 @@
 #include "ui_pms_dlg.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 
@@ -20,7 +19,7 @@ constexpr int kFirstEdgeColumn = 1;
 } // namespace
 
 CPmsDlg::CPmsDlg(CodePlugDocument &document, QWidget *parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::CPmsDlg>()), document_(document) {
+    : CEditorDlg(parent), ui_(std::make_unique<Ui::CPmsDlg>()), document_(document) {
     ui_->setupUi(this);
     CEditGrid *table = grid();
     table->endEdit = [this](int, int, QString &text) {
@@ -117,31 +116,9 @@ bool CPmsDlg::eventFilter(QObject *watched, QEvent *event) {
         if (!text.isEmpty() && text[0].isPrint())
             return true;
     }
-    return QDialog::eventFilter(watched, event);
-}
-
-void CPmsDlg::keyPressEvent(QKeyEvent *event) {
-    const int key = event->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event); // Esc closes, and so stores
+    return CEditorDlg::eventFilter(watched, event);
 }
 
 void CPmsDlg::StoreOnClose() {
-    if (stored_)
-        return;
-    stored_ = true;
     StoreControls();
-}
-
-void CPmsDlg::closeEvent(QCloseEvent *event) {
-    StoreOnClose();
-    QDialog::closeEvent(event);
-}
-
-void CPmsDlg::done(int result) {
-    StoreOnClose();
-    QDialog::done(result);
 }

@@ -5,7 +5,8 @@
 #include "core/app/code_plug_document.h"
 #include "core/fields/field_rule.h"
 
-#include <QDialog>
+#include "ui/widgets/editor_dlg.h"
+
 #include <memory>
 
 namespace Ui {
@@ -13,7 +14,7 @@ class CPmsDlg;
 }
 class CEditGrid;
 
-class CPmsDlg : public QDialog {
+class CPmsDlg : public CEditorDlg {
     Q_OBJECT
 public:
     CPmsDlg(dpmr::CodePlugDocument &document, QWidget *parent);
@@ -27,16 +28,14 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void done(int result) override;
+    void StoreOnClose() override;
+    // Esc closes it, and so stores.
+    bool SwallowsKey(int key) const override { return key != Qt::Key_Escape; }
 
 private:
     dpmr::FieldContext Context() const { return {document_.image, document_.limits}; }
     void OnEnterInEditor(bool emptyText);
-    void StoreOnClose();
 
     std::unique_ptr<Ui::CPmsDlg> ui_;
     dpmr::CodePlugDocument &document_;
-    bool stored_ = false;
 };

@@ -4,13 +4,10 @@
 
 #include "ui_vfo_dlg.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
-
 using namespace dpmr;
 
 CVfoDlg::CVfoDlg(CodePlugDocument &document, QWidget *parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::CVfoDlg>()), document_(document) {
+    : CEditorDlg(parent), ui_(std::make_unique<Ui::CVfoDlg>()), document_(document) {
     ui_->setupUi(this);
     binder_ = new FieldBinder(this, VfoEditFields());
     binder_->context = [this] { return Context(); };
@@ -68,30 +65,8 @@ void CVfoDlg::OnCommit(int field) {
     Show(texts);
 }
 
-void CVfoDlg::keyPressEvent(QKeyEvent *event) {
-    const int key = event->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
-        event->accept(); // they neither close the dialog nor press a button
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 void CVfoDlg::StoreOnClose() {
-    if (stored_)
-        return;
-    stored_ = true;
     // The edit still being typed into is committed as leaving it would.
     binder_->CommitFocused();
     StoreControls();
-}
-
-void CVfoDlg::closeEvent(QCloseEvent *event) {
-    StoreOnClose();
-    QDialog::closeEvent(event);
-}
-
-void CVfoDlg::done(int result) {
-    StoreOnClose();
-    QDialog::done(result);
 }

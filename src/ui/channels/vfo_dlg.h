@@ -5,7 +5,8 @@
 #include "core/app/code_plug_document.h"
 #include "core/channels/vfo_editor.h"
 
-#include <QDialog>
+#include "ui/widgets/editor_dlg.h"
+
 #include <memory>
 
 namespace Ui {
@@ -13,7 +14,7 @@ class CVfoDlg;
 }
 class FieldBinder;
 
-class CVfoDlg : public QDialog {
+class CVfoDlg : public CEditorDlg {
     Q_OBJECT
 public:
     CVfoDlg(dpmr::CodePlugDocument &document, QWidget *parent);
@@ -26,19 +27,15 @@ public:
     void StoreControls();
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void done(int result) override;
+    void StoreOnClose() override;
 
 private:
     dpmr::FieldContext Context() const { return {document_.image, document_.limits}; }
     void OnCommit(int field);
     void Show(const dpmr::FieldTexts &texts);
-    void StoreOnClose();
 
     std::unique_ptr<Ui::CVfoDlg> ui_;
     dpmr::CodePlugDocument &document_;
     FieldBinder *binder_;
     dpmr::VfoDirection direction_;
-    bool stored_ = false;
 };

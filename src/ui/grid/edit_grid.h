@@ -13,10 +13,10 @@ struct GridColumn {
     QString header;
     int widthTwips = 1000;
     enum class Kind { Text, DropDown, ReadOnly } kind = Kind::Text;
-    QString charset;        // typed and pasted characters outside it are dropped; empty: any
+    QString charset{};      // typed and pasted characters outside it are dropped; empty: any
     int maxLength = 0;      // typing limit, 0 for none; loaded texts are never cut
     bool upperCase = false; // typed letters become capitals (DTMF digits)
-    QStringList choices;    // DropDown
+    QStringList choices{};  // DropDown
 };
 
 class CEditGrid : public QTableWidget {
