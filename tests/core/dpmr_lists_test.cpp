@@ -71,9 +71,11 @@ TEST(Messages, ADamagedRecordOfPrintableBytesLoadsCutToItsSlot) {
     EXPECT_EQ(loaded.texts[0].size(), 126u);
     const Image before = image;
     StoreMessages(image, loaded);
-    for (std::size_t i = MessageRecordOffset(2); i < kImageSize; ++i)
-        if (i < 0x2280 || i >= 0x22A0)
+    for (std::size_t i = MessageRecordOffset(2); i < kImageSize; ++i) {
+        if (i < 0x2280 || i >= 0x22A0) {
             ASSERT_EQ(image[i], before[i]) << std::hex << i;
+        }
+    }
 }
 
 TEST(Messages, EditsRefuseEmptyTexts) {

@@ -3,6 +3,9 @@
 // listed by `fields`.
 
 #include "core/app/page_registry.h"
+#include "core/channels/channel_editor.h"
+#include "core/channels/vfo_editor.h"
+#include "core/image/derived_data.h"
 #include "core/image/factory_defaults.h"
 #include "core/settings_text/field_listing.h"
 #include "core/settings_text/settings_toml.h"
@@ -112,6 +115,61 @@ TEST(SettingsText, NumbersStoreWhatTheFieldRuleStores) {
         }
     }
     EXPECT_GT(checked, 100);
+}
+
+// Changes made all at once run what the dialogs do as fields are left: a new channel gets the
+// editor's defaults for what the document leaves out, the VFO's transmit frequency follows its
+// final receive, direction and offset in whatever order they come, and paired presses pair.
+TEST(SettingsText, ChangesMadeAtOnceTakeTheEditorsCommits) {
+    Image image;
+    WriteFactoryDefaults(image, BandLimits{});
+    const BandLimits band = DecodeBandLimits(image);
+    // The editor typing a first receive frequency into channel 5.
+    Image typed = image;
+    FieldTexts texts = LoadPage(kChannelEditPage, {typed, band}, 5);
+    texts[kEditRxFreq] = "446.00625";
+    std::string previousRx;
+    ASSERT_TRUE(CommitReceiveFrequency({typed, band}, 5, texts, previousRx));
+    StorePage(kChannelEditPage, typed, band, 5, texts);
+    RefreshDerivedData(typed, band);
+
+    ASSERT_TRUE(ApplySettings(image, Parse("[channel.5]\nrx_freq = \"446.00625\"\n")));
+    EXPECT_EQ(image, typed) << DescribeDifferences(typed, image);
+    // What the document names wins over a default.
+    ASSERT_TRUE(ApplySettings(image, Parse(R"(
+        [channel.6]
+        rx_freq = "446.1"
+        scan = false
+        tx_power = "Low"
+    )")));
+    const FieldTexts six = LoadPage(kChannelEditPage, {image, band}, 6);
+    EXPECT_EQ(six[kEditTxFreq], "446.100000");
+    EXPECT_EQ(six[kEditRxTone], "None");
+    EXPECT_EQ(six[kEditScan], "0");
+    EXPECT_EQ(six[kEditTxPower], "Low");
+
+    auto vfo = [&] { return LoadPage(kVfoEditPage, {image, band}, kVfoChannel); };
+    // Given before the offset that keeps it in the band, "+" is not turned "Off".
+    ASSERT_TRUE(ApplySettings(image, Parse(R"(
+        [vfo]
+        rx_freq = "469.8"
+        offset_dir = "+"
+        offset_freq = "0.1"
+    )")));
+    EXPECT_EQ(vfo()[kEditTxFreq], "469.900000");
+    EXPECT_EQ(vfo()[kVfoEditOffsetDir], "+");
+    ASSERT_TRUE(ApplySettings(image, Parse("[vfo]\nrx_freq = \"438.5\"\n")));
+    EXPECT_EQ(vfo()[kEditTxFreq], "438.600000");
+    ASSERT_TRUE(ApplySettings(image, Parse("[vfo]\nrx_freq = \"469.95\"\n")));
+    EXPECT_EQ(vfo()[kVfoEditOffsetDir], "Off");
+    EXPECT_EQ(vfo()[kEditTxFreq], "469.950000");
+
+    ASSERT_TRUE(ApplySettings(image, Parse("[side_key]\nsk1_short = \"Monitor\"\n")));
+    const std::vector<Setting> all = ReadSettings(image);
+    const auto long1 = std::find_if(
+        all.begin(), all.end(), [](const Setting &s) { return s.Path() == "side_key.sk1_long"; });
+    ASSERT_NE(long1, all.end());
+    EXPECT_EQ(long1->text, "Monitor");
 }
 
 TEST(SettingsText, EveryRegisteredFieldIsListedOnce) {

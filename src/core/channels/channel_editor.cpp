@@ -136,6 +136,29 @@ void StorePageHook(Image &image, const BandLimits &band, int n, const FieldTexts
     StoreChannelEditor(image, band, n, texts);
 }
 
+// Changes made all at once take the dialog's commits: a channel given its first receive
+// frequency gets the new-channel defaults for what the change does not name.
+void CommitPageHook(const FieldContext &context, int n, const FieldTexts &before,
+                    const std::vector<bool> &given, FieldTexts &texts) {
+    auto changed = [&](int field) {
+        const auto i = static_cast<std::size_t>(field);
+        return given[i] && texts[i] != before[i];
+    };
+    if (changed(kEditRxFreq)) {
+        const FieldTexts wanted = texts;
+        std::string previousRx = before[kEditRxFreq];
+        if (CommitReceiveFrequency(context, n, texts, previousRx))
+            for (std::size_t i = 0; i < texts.size(); ++i)
+                if (given[i] && i != kEditRxFreq)
+                    texts[i] = wanted[i];
+    }
+    if (changed(kEditTxFreq))
+        CommitTransmitFrequency(context, texts);
+    for (int tone : {kEditRxTone, kEditTxTone})
+        if (changed(tone))
+            CommitTone(texts, tone);
+}
+
 // An emptied channel becomes the canonical empty record: all of its 24 bytes.
 void WholeRecordWritten(int n, BitMask &mask) {
     for (std::size_t i = 0; i < kChannelRecordSize; ++i)
@@ -156,6 +179,7 @@ const PageTable kChannelEditPage{
     .load = LoadPageHook,
     .store = StorePageHook,
     .alsoWrites = WholeRecordWritten,
+    .commit = CommitPageHook,
 };
 
 bool IsDigitalEditField(int field) {

@@ -72,8 +72,37 @@ bool OffsetInRange(std::int64_t units) {
     return units >= 0 && units <= ch::kMaxOffsetFreq;
 }
 
+// Above 50 MHz or below 0 it becomes 0.6 MHz; else it is snapped to the channel grid.
+std::string NormaliseOffset(std::string_view text) {
+    const std::int64_t v = FrequencyFromText(text);
+    return OffsetText(OffsetInRange(v) ? v : static_cast<std::int64_t>(ch::kDefaultOffsetFreq));
+}
+
 FieldTexts LoadPageHook(const FieldContext &context, int) {
     return LoadVfoEditor(context);
+}
+
+// Changes made all at once: receive and offset are normalised first and the transmit frequency
+// follows the final receive, direction and offset, whatever order they were given in (a
+// direction is only turned "Off" when that final pair leaves the band).
+void CommitPageHook(const FieldContext &context, int, const FieldTexts &before,
+                    const std::vector<bool> &given, FieldTexts &texts) {
+    auto changed = [&](int field) {
+        const auto i = static_cast<std::size_t>(field);
+        return given[i] && texts[i] != before[i];
+    };
+    if (changed(kEditRxFreq))
+        texts[kEditRxFreq] = NormaliseText(kFields[kEditRxFreq].rule, context, texts[kEditRxFreq]);
+    if (changed(kVfoEditOffsetFreq))
+        texts[kVfoEditOffsetFreq] = NormaliseOffset(texts[kVfoEditOffsetFreq]);
+    if (changed(kEditRxFreq) || changed(kEditTxFreq) || changed(kVfoEditOffsetFreq) ||
+        changed(kVfoEditOffsetDir)) {
+        VfoDirection direction{texts[kVfoEditOffsetDir]};
+        RecomputeVfoTx(context, texts, direction);
+    }
+    for (int tone : {kEditRxTone, kEditTxTone})
+        if (changed(tone))
+            CommitTone(texts, tone);
 }
 void StorePageHook(Image &image, const BandLimits &band, int, const FieldTexts &texts) {
     StoreVfoEditor(image, band, texts);
@@ -92,6 +121,7 @@ const PageTable kVfoEditPage{
     .lastRecord = kVfoChannel,
     .load = LoadPageHook,
     .store = StorePageHook,
+    .commit = CommitPageHook,
 };
 
 ChoiceList VfoScanChoices(const Image &image) {
@@ -162,9 +192,7 @@ void CommitVfoReceive(const FieldContext &context, FieldTexts &texts, VfoDirecti
 }
 
 void CommitVfoOffset(const FieldContext &context, FieldTexts &texts, VfoDirection &direction) {
-    const std::int64_t v = FrequencyFromText(texts.at(kVfoEditOffsetFreq));
-    texts[kVfoEditOffsetFreq] =
-        OffsetText(OffsetInRange(v) ? v : static_cast<std::int64_t>(ch::kDefaultOffsetFreq));
+    texts.at(kVfoEditOffsetFreq) = NormaliseOffset(texts[kVfoEditOffsetFreq]);
     RecomputeVfoTx(context, texts, direction);
 }
 

@@ -29,6 +29,12 @@ struct PageTable {
     void (*alsoWrites)(int record, BitMask &mask) = nullptr;
     // Fields another page also edits (a byte two pages share); they may overlap.
     std::span<const char *const> shared = {};
+    // What the editor does as the user leaves fields, for changes made all at once (the
+    // command line): `texts` holds the record as `before` with the fields marked in `given`
+    // replaced; the hook derives the rest (a new channel's defaults, the VFO's transmit
+    // frequency) and keeps what was given. Default: nothing more than the store does.
+    void (*commit)(const FieldContext &context, int record, const FieldTexts &before,
+                   const std::vector<bool> &given, FieldTexts &texts) = nullptr;
 };
 
 FieldTexts LoadPage(const PageTable &page, const FieldContext &context, int record);

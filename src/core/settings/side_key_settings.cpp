@@ -128,6 +128,24 @@ void PairKeyPresses(FieldTexts &texts, int leading) {
         other = "None";
 }
 
-const PageTable kSideKeyPage{"side_key", kSideKeyFields, 0, 0, LoadSideKeys, StoreSideKeys};
+namespace {
+
+// As picking a press in the dialog: a function that takes both presses takes its partner too.
+void CommitPresses(const FieldContext &, int, const FieldTexts &before,
+                   const std::vector<bool> &given, FieldTexts &texts) {
+    for (int f = ShortPressField(0); f <= LongPressField(kKeyCount - 1); ++f) {
+        const auto i = static_cast<std::size_t>(f);
+        if (given[i] && texts[i] != before[i])
+            PairKeyPresses(texts, f);
+    }
+}
+
+} // namespace
+
+const PageTable kSideKeyPage{.name = "side_key",
+                             .fields = kSideKeyFields,
+                             .load = LoadSideKeys,
+                             .store = StoreSideKeys,
+                             .commit = CommitPresses};
 
 } // namespace dpmr

@@ -97,8 +97,10 @@ void ApplyRecord(Image &image, const PageTable &page, int record,
     const BandLimits band = DecodeBandLimits(image);
     const FieldTexts loaded = LoadPage(page, {image, band}, record);
     FieldTexts texts = loaded;
+    std::vector<bool> given(texts.size(), false);
     for (const auto &[field, change] : fields) {
         const auto i = static_cast<std::size_t>(field);
+        given[i] = true;
         if (change->text == loaded[i])
             continue; // what the record shows now, whatever the rule would say of it
         if (const std::string why = RejectText(page.fields[i].rule, image, change->text);
@@ -108,6 +110,11 @@ void ApplyRecord(Image &image, const PageTable &page, int record,
     }
     if (texts == loaded)
         return;
+    if (page.commit) {
+        page.commit({image, band}, record, loaded, given, texts);
+        if (texts == loaded)
+            return;
+    }
     StorePage(page, image, band, record, texts);
     changed = true;
 }
