@@ -20,9 +20,9 @@ int Fail(const std::string &message) {
 }
 
 // Applies the changes and saves, or names what was refused and leaves the file alone.
-int ApplyAndSave(const std::string &file, Image &image, const std::string &source,
+int ApplyAndSave(const std::string &file, Image &image, const std::string &source, ListRows rows,
                  const std::vector<SettingChange> &changes) {
-    const ApplyResult applied = ApplySettings(image, changes);
+    const ApplyResult applied = ApplySettings(image, changes, rows);
     if (!applied)
         return Fail(source + applied.message + "; " + file + " unchanged");
     if (!applied.changed)
@@ -57,7 +57,7 @@ int RunApplyCommand(const ToolOptions &options) {
     std::vector<SettingChange> changes;
     if (const ApplyResult parsed = ChangesFromToml(document.str(), changes); !parsed)
         return Fail(options.other + ": " + parsed.message + "; " + options.file + " unchanged");
-    return ApplyAndSave(options.file, image, options.other + ": ", changes);
+    return ApplyAndSave(options.file, image, options.other + ": ", ListRows::Whole, changes);
 }
 
 int RunSetCommand(const ToolOptions &options) {
@@ -74,7 +74,7 @@ int RunSetCommand(const ToolOptions &options) {
         changes.push_back(
             {pair.substr(0, equals), pair.substr(equals + 1), "argument " + std::to_string(i + 1)});
     }
-    return ApplyAndSave(options.file, image, "", changes);
+    return ApplyAndSave(options.file, image, "", ListRows::Edit, changes);
 }
 
 int RunGetCommand(const ToolOptions &options) {

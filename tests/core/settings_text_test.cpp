@@ -54,12 +54,15 @@ TEST(SettingsText, ADumpCarriesEverySettingIntoANewCodePlug) {
         text = "On my way"
         [dpmr.keys.1]
         text = "0123ABCD"
+        [dpmr.group_rx.4]
+        member_1 = "Team"
         [channel.3]
         rx_freq = "438.500000"
         alias = "Repeater"
         channel_type = "Digit"
         contact = "Team"
         encrypt_key = "1"
+        group_rx_list = "4"
         [alarm]
         alarm_time = "20"
     )"));
@@ -170,6 +173,69 @@ TEST(SettingsText, ChangesMadeAtOnceTakeTheEditorsCommits) {
         all.begin(), all.end(), [](const Setting &s) { return s.Path() == "side_key.sk1_long"; });
     ASSERT_NE(long1, all.end());
     EXPECT_EQ(long1->text, "Monitor");
+}
+
+// A document's list section is the whole list; single settings edit rows and members in place
+// and never delete one, so renaming contact 1 keeps contacts 2 and 3.
+TEST(SettingsText, SingleSettingsEditListsInPlaceAndDocumentsReplaceThem) {
+    Image image;
+    WriteFactoryDefaults(image, BandLimits{});
+    ASSERT_TRUE(ApplySettings(image, Parse(R"(
+        [dpmr.contacts.1]
+        name = "Base"
+        type = "Single call"
+        [dpmr.contacts.2]
+        name = "Team"
+        number = "0000200"
+        type = "Group call"
+        [dpmr.contacts.3]
+        name = "Yard"
+        number = "0000300"
+        type = "Group call"
+        [dpmr.group_rx.2]
+        member_1 = "Yard"
+        member_2 = "Team"
+    )")));
+    auto names = [&](const std::string &section) {
+        std::vector<std::string> out;
+        for (const Setting &s : ReadSettings(image))
+            if (s.section.starts_with(section) && (s.key == "name" || s.key.starts_with("member")))
+                out.push_back(s.text);
+        return out;
+    };
+    auto set = [&](std::vector<SettingChange> changes) {
+        return ApplySettings(image, changes, ListRows::Edit);
+    };
+    ASSERT_TRUE(set({{"dpmr.contacts.1.name", "Boss", "argument 1"}}));
+    EXPECT_EQ(names("dpmr.contacts"), (std::vector<std::string>{"Boss", "Team", "Yard"}));
+    const ApplyResult gap = set({{"dpmr.contacts.5.name", "Five", "argument 1"}});
+    EXPECT_FALSE(gap);
+    EXPECT_EQ(gap.message, "argument 1, dpmr.contacts.5.name: no row 5 yet; the next new row is 4");
+
+    // Members: one replaced, one left, one added after the last.
+    ASSERT_TRUE(set({{"dpmr.group_rx.2.member_1", "", "argument 1"},
+                     {"dpmr.group_rx.2.member_3", "Yard", "argument 2"}}));
+    EXPECT_EQ(names("dpmr.group_rx.2"), (std::vector<std::string>{"Team", "Yard"}));
+    for (const auto &[value, why] : std::vector<std::pair<std::string, std::string>>{
+             {"Boss", "\"Boss\": no group-call contact by that name"},
+             {"Team", "\"Team\": a member already"}}) {
+        const Image before = image;
+        const ApplyResult refused = set({{"dpmr.group_rx.2.member_2", value, "argument 1"}});
+        EXPECT_EQ(refused.message, "argument 1, dpmr.group_rx.2.member_2: " + why);
+        EXPECT_EQ(image, before);
+    }
+
+    // A document without contact 3 deletes it, and its membership with it.
+    ASSERT_TRUE(ApplySettings(image, Parse(R"(
+        [dpmr.contacts.1]
+        name = "Boss"
+        [dpmr.contacts.2]
+        name = "Team"
+    )")));
+    EXPECT_EQ(names("dpmr.contacts"), (std::vector<std::string>{"Boss", "Team"}));
+    EXPECT_EQ(names("dpmr.group_rx.2"), (std::vector<std::string>{"Team"}));
+    ASSERT_TRUE(ApplySettings(image, Parse("[dpmr.group_rx.2]\nmember_1 = \"\"\n")));
+    EXPECT_TRUE(names("dpmr.group_rx").empty());
 }
 
 TEST(SettingsText, EveryRegisteredFieldIsListedOnce) {

@@ -44,6 +44,10 @@ std::vector<Hostile> HostileDocuments() {
          "line 2, vfo.bandwidth: \"Medium\": no such choice"},
         {"not_a_number", "[alarm]\nalarm_time = \"ten\"\n",
          "line 2, alarm.alarm_time: \"ten\": not a number"},
+        {"group_member_not_a_group_call",
+         "[dpmr.contacts.1]\nname = \"Solo\"\ntype = \"Single call\"\n"
+         "[dpmr.group_rx.1]\nmember_1 = \"Solo\"\n",
+         "line 5, dpmr.group_rx.1.member_1: \"Solo\": no group-call contact by that name"},
         {"contact_rows_with_a_gap",
          "[dpmr.contacts.1]\nname = \"A\"\n[dpmr.contacts.3]\nname = \"B\"\n",
          "dpmr.contacts.3.name: rows must run"},
@@ -91,6 +95,12 @@ TEST(ToolSettings, SetThenGetThenDiffNamesExactlyThatField) {
     EXPECT_EQ(run.out, "channel.5.rx_freq=438.500000\nchannel.5.alias=Repeater\n");
     EXPECT_EQ(RunTool({"get", b, "alarm.alarm_time"}).out, "20\n");
     EXPECT_EQ(RunTool({"get", a, "channel.5.rx_freq"}).exitCode, 1);
+
+    // One row of a list changes in place: the other contacts stay.
+    ASSERT_EQ(RunTool({"set", b, "dpmr.contacts.2.name=Team"}).exitCode, 0);
+    ASSERT_EQ(RunTool({"set", b, "dpmr.contacts.1.name=Boss"}).exitCode, 0);
+    EXPECT_EQ(RunTool({"get", b, "dpmr.contacts.1.name", "dpmr.contacts.2.name"}).out,
+              "dpmr.contacts.1.name=Boss\ndpmr.contacts.2.name=Team\n");
 }
 
 TEST(ToolSettings, SetRefusesAllWhenOneIsRefused) {

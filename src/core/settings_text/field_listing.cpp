@@ -25,6 +25,8 @@ std::vector<FieldEntry> FieldEntries() {
     list(kContactsSection, "type", "one of: \"Single call\", \"Group call\", \"All call\"");
     list(kMessagesSection, "text", "up to 126 printable characters; rows 1..N are the whole list");
     list(kKeysSection, "text", "8 hexadecimal digits; rows 1..N are the whole list");
+    list(kGroupRxSection, "member_K",
+         "a group-call contact by name, K 1..8; N 1..16; members 1..K are the whole list");
     return entries;
 }
 

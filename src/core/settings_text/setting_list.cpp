@@ -3,6 +3,7 @@
 #include "core/app/page_registry.h"
 #include "core/dpmr/contact_list.h"
 #include "core/dpmr/encryption_keys.h"
+#include "core/dpmr/group_rx_list.h"
 #include "core/dpmr/messages.h"
 #include "core/image/band_limits.h"
 
@@ -51,6 +52,10 @@ void AddNumbered(const char *name, const std::vector<std::string> &texts,
 
 } // namespace
 
+std::string GroupRxMemberKey(int position) {
+    return "member_" + std::to_string(position);
+}
+
 std::vector<Setting> ReadSettings(const Image &image) {
     std::vector<Setting> out;
     const FieldContext context{image, DecodeBandLimits(image)};
@@ -66,6 +71,13 @@ std::vector<Setting> ReadSettings(const Image &image) {
     }
     AddNumbered(kMessagesSection, LoadMessages(image).texts, out);
     AddNumbered(kKeysSection, LoadKeys(image).texts, out);
+    for (int list = 1; list <= kGroupListCount; ++list) {
+        const std::string section = std::string(kGroupRxSection) + "." + std::to_string(list);
+        const std::vector<GroupRxEntry> members = LoadGroupRxList(image, list).members;
+        for (std::size_t m = 0; m < members.size(); ++m)
+            out.push_back(
+                {section, GroupRxMemberKey(static_cast<int>(m) + 1), members[m].name, nullptr});
+    }
     return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Every setting of a code plug as a flat, ordered list of named shown values: one section per
-// editor page and record, then the lists (contacts, messages, keys). dump, get and diff read it;
+// editor page and record, then the lists (contacts, messages, keys, group receive lists). dump,
+// get and diff read it;
 // the names are the page tables' own, so a new registered page appears without code here.
 
 #include "core/fields/page_table.h"
@@ -23,6 +24,10 @@ struct Setting {
 inline constexpr const char *kContactsSection = "dpmr.contacts";
 inline constexpr const char *kMessagesSection = "dpmr.messages";
 inline constexpr const char *kKeysSection = "dpmr.keys";
+// A group receive list in use is a section "dpmr.group_rx.<list>" of its members by name,
+// "member_1" to "member_8".
+inline constexpr const char *kGroupRxSection = "dpmr.group_rx";
+std::string GroupRxMemberKey(int position); // 1-8
 
 // Pages in registry order, records in order; a record of a many-record page whose every
 // field shows empty (an unused channel) is left out.

@@ -1,12 +1,16 @@
 #include "core/settings_text/settings_apply.h"
 
 #include "core/app/page_registry.h"
+#include "core/channels/contact_index.h"
 #include "core/dpmr/contact_list.h"
 #include "core/dpmr/encryption_keys.h"
+#include "core/dpmr/group_rx_list.h"
 #include "core/dpmr/messages.h"
 #include "core/image/band_limits.h"
 #include "core/image/derived_data.h"
 #include "core/image/memory_map.h"
+#include "core/image/record_layouts.h"
+#include "core/image/text.h"
 #include "core/settings_text/rule_text.h"
 #include "core/settings_text/setting_list.h"
 
@@ -45,7 +49,29 @@ struct Sorted {
     std::map<std::string, std::map<int, Columns>> lists;
 };
 
+// "dpmr.group_rx.3.member_2" goes under list 3, position 2.
+bool PutGroupRx(Sorted &sorted, const SettingChange &change) {
+    const std::string prefix = std::string(kGroupRxSection) + ".";
+    if (!change.path.starts_with(prefix))
+        return false;
+    std::string_view rest = std::string_view(change.path).substr(prefix.size());
+    const int list = LeadingNumber(rest);
+    if (list < 1 || list > kGroupListCount)
+        Refuse(change,
+               "no group receive list by that number (1.." + std::to_string(kGroupListCount) + ")");
+    int position = 1;
+    while (position <= kGroupRxMaxMembers && rest != GroupRxMemberKey(position))
+        ++position;
+    if (position > kGroupRxMaxMembers)
+        Refuse(change,
+               "unknown field (member_1..member_" + std::to_string(kGroupRxMaxMembers) + ")");
+    sorted.lists[kGroupRxSection][list][std::string(rest)] = &change;
+    return true;
+}
+
 bool PutList(Sorted &sorted, const SettingChange &change) {
+    if (PutGroupRx(sorted, change))
+        return true;
     for (const char *list : {kContactsSection, kMessagesSection, kKeysSection}) {
         const std::string prefix = std::string(list) + ".";
         if (!change.path.starts_with(prefix))
@@ -119,20 +145,26 @@ void ApplyRecord(Image &image, const PageTable &page, int record,
     changed = true;
 }
 
-// Rows 1..n given in full: no gap, and each new row names every column it needs.
-void CheckRows(const std::map<int, Columns> &rows) {
-    int expected = 1;
+// Whole: rows 1..n without a gap. Edit: rows up to `size` and any after it in a run from
+// size + 1.
+void CheckRows(const std::map<int, Columns> &rows, ListRows mode, std::size_t size) {
+    int expected = mode == ListRows::Whole ? 1 : static_cast<int>(size) + 1;
     for (const auto &[row, columns] : rows) {
+        if (mode == ListRows::Edit && row < expected)
+            continue;
         if (row != expected)
             Refuse(*columns.begin()->second,
-                   "rows must run 1.." + std::to_string(rows.size()) + " without a gap");
+                   mode == ListRows::Whole
+                       ? "rows must run 1.." + std::to_string(rows.size()) + " without a gap"
+                       : "no row " + std::to_string(row) + " yet; the next new row is " +
+                             std::to_string(expected));
         ++expected;
     }
 }
 
-void ApplyContacts(Image &image, const std::map<int, Columns> &rows, bool &changed) {
-    CheckRows(rows);
+void ApplyContacts(Image &image, const std::map<int, Columns> &rows, ListRows mode, bool &changed) {
     ContactList list = LoadContacts(image);
+    CheckRows(rows, mode, list.rows.size());
     const ContactList before = list;
     for (const auto &[row, columns] : rows) {
         const int r = row - 1;
@@ -157,7 +189,7 @@ void ApplyContacts(Image &image, const std::map<int, Columns> &rows, bool &chang
                                     (column == "type" ? "a call type)" : "allowed)"));
         }
     }
-    while (list.rows.size() > rows.size())
+    while (mode == ListRows::Whole && list.rows.size() > rows.size())
         if (!DeleteContact(image, list, static_cast<int>(list.rows.size()) - 1))
             Refuse(*rows.begin()->second.begin()->second, "a contact list keeps one contact");
     bool same = list.rows.size() == before.rows.size();
@@ -172,9 +204,9 @@ void ApplyContacts(Image &image, const std::map<int, Columns> &rows, bool &chang
 }
 
 template <typename Edit, typename Store>
-void ApplyNumbered(Image &image, NumberedList list, const std::map<int, Columns> &rows, Edit edit,
-                   Store store, bool &changed) {
-    CheckRows(rows);
+void ApplyNumbered(Image &image, NumberedList list, const std::map<int, Columns> &rows,
+                   ListRows mode, Edit edit, Store store, bool &changed) {
+    CheckRows(rows, mode, list.texts.size());
     const std::vector<std::string> before = list.texts;
     for (const auto &[row, columns] : rows) {
         const SettingChange &change = *columns.at("text");
@@ -187,7 +219,7 @@ void ApplyNumbered(Image &image, NumberedList list, const std::map<int, Columns>
         if (!edit(list, r, text) || text != change.text)
             Refuse(change, Quoted(change.text) + ": " + (text.empty() ? "empty" : "not allowed"));
     }
-    while (list.size() > static_cast<int>(rows.size()))
+    while (mode == ListRows::Whole && list.size() > static_cast<int>(rows.size()))
         list.Erase(list.size() - 1);
     if (list.texts == before)
         return;
@@ -195,9 +227,65 @@ void ApplyNumbered(Image &image, NumberedList list, const std::map<int, Columns>
     changed = true;
 }
 
+// Whole: each list given is its whole member list, member_1..member_m by name, and a lone empty
+// member_1 empties it. Edit: the members given replace those positions or follow the last, and
+// an empty one leaves. Only group-call contacts in use can be members, each once.
+void ApplyGroupLists(Image &image, const std::map<int, Columns> &lists, ListRows mode,
+                     bool &changed) {
+    // A member as the list will hold it: kept from the list as it was, or named by a change.
+    struct Member {
+        GroupRxEntry entry;
+        const SettingChange *given = nullptr;
+    };
+    for (const auto &[list, columns] : lists) {
+        const std::vector<GroupRxEntry> now = LoadGroupRxList(image, list).members;
+        std::map<int, Columns> positions;
+        for (const auto &[key, change] : columns)
+            positions[std::stoi(key.substr(key.find('_') + 1))][key] = change;
+        CheckRows(positions, mode, now.size());
+        std::vector<Member> wanted;
+        if (mode == ListRows::Edit)
+            for (const GroupRxEntry &entry : now)
+                wanted.push_back({entry});
+        for (const auto &[position, change] : positions) {
+            const auto at = static_cast<std::size_t>(position - 1);
+            if (at >= wanted.size())
+                wanted.resize(at + 1);
+            wanted[at] = {{change.begin()->second->text, 0}, change.begin()->second};
+        }
+        bool same = wanted.size() == now.size();
+        for (std::size_t m = 0; same && m < now.size(); ++m)
+            same = wanted[m].entry.name == now[m].name;
+        if (same)
+            continue; // what the list shows now, whatever it holds
+        if (mode == ListRows::Whole && wanted.size() == 1 && wanted[0].entry.name.empty())
+            wanted.clear();
+        if (mode == ListRows::Edit)
+            std::erase_if(wanted, [](const Member &m) { return m.given && m.entry.name.empty(); });
+        GroupRxList next;
+        for (Member &member : wanted) {
+            if (member.given) {
+                for (std::size_t record : ContactIndexEntries(image))
+                    if (IsGroupCallContact(image, ContactNumber(record)) &&
+                        ReadString(image, record, contact_layout::kName) == member.entry.name)
+                        member.entry.contact = ContactNumber(record);
+                if (member.entry.contact == 0)
+                    Refuse(*member.given,
+                           Quoted(member.entry.name) + ": no group-call contact by that name");
+                for (const GroupRxEntry &other : next.members)
+                    if (other.contact == member.entry.contact)
+                        Refuse(*member.given, Quoted(member.entry.name) + ": a member already");
+            }
+            next.members.push_back(member.entry);
+        }
+        StoreGroupRxList(image, list, next);
+        changed = true;
+    }
+}
+
 } // namespace
 
-ApplyResult ApplySettings(Image &image, const std::vector<SettingChange> &changes) {
+ApplyResult ApplySettings(Image &image, const std::vector<SettingChange> &changes, ListRows rows) {
     Image work = image;
     ApplyResult result;
     try {
@@ -211,13 +299,16 @@ ApplyResult ApplySettings(Image &image, const std::vector<SettingChange> &change
         }
         // Lists first, so that the pages may name a contact or key the same changes add.
         if (sorted.lists.contains(kContactsSection))
-            ApplyContacts(work, sorted.lists[kContactsSection], result.changed);
+            ApplyContacts(work, sorted.lists[kContactsSection], rows, result.changed);
         if (sorted.lists.contains(kKeysSection))
-            ApplyNumbered(work, LoadKeys(work), sorted.lists[kKeysSection], EditKey, StoreKeys,
-                          result.changed);
+            ApplyNumbered(work, LoadKeys(work), sorted.lists[kKeysSection], rows, EditKey,
+                          StoreKeys, result.changed);
         if (sorted.lists.contains(kMessagesSection))
-            ApplyNumbered(work, LoadMessages(work), sorted.lists[kMessagesSection], EditMessage,
-                          StoreMessages, result.changed);
+            ApplyNumbered(work, LoadMessages(work), sorted.lists[kMessagesSection], rows,
+                          EditMessage, StoreMessages, result.changed);
+        // After the contacts, so that a list may name a contact the same changes add.
+        if (sorted.lists.contains(kGroupRxSection))
+            ApplyGroupLists(work, sorted.lists[kGroupRxSection], rows, result.changed);
         for (const auto &[key, fields] : sorted.records)
             ApplyRecord(work, *PageRegistry()[key.first], key.second, fields, result.changed);
     } catch (const Refusal &refusal) {

@@ -24,8 +24,15 @@ struct ApplyResult {
     explicit operator bool() const { return ok; }
 };
 
-// A list section given at all is the whole list: rows 1..n, each column kept from the row it
-// replaces unless given. A record whose values all equal what it shows is not stored.
-ApplyResult ApplySettings(Image &image, const std::vector<SettingChange> &changes);
+// How list rows are read. Whole (a document): a list section given at all is the whole list,
+// rows 1..n, so a row left out is deleted. Edit (single settings on the command line): the rows
+// given are changed in place or added after the last, and no row is deleted; a group list
+// member given empty leaves the list.
+enum class ListRows { Whole, Edit };
+
+// Each column of a row is kept from the row it replaces unless given. A record whose values all
+// equal what it shows is not stored.
+ApplyResult ApplySettings(Image &image, const std::vector<SettingChange> &changes,
+                          ListRows rows = ListRows::Whole);
 
 } // namespace dpmr
