@@ -51,10 +51,10 @@ std::vector<std::string> Split(const std::string &text) {
     }
 }
 
-bool ParseFault(const std::string &spec, Faults &faults, std::string &error) {
-    const auto parts = Split(spec);
+bool ParseFault(const std::string &text, Faults &faults, std::string &error) {
+    const auto parts = Split(text);
     const std::string &name = parts[0];
-    error = "unknown fault \"" + spec + "\"";
+    error = "unknown fault \"" + text + "\"";
     if (parts.size() == 1) {
         if (name == "silent")
             faults.silent = true;
@@ -77,7 +77,7 @@ bool ParseFault(const std::string &spec, Faults &faults, std::string &error) {
     }
     const int block = numbers[0];
     if (block < 1 || block > 504) {
-        error = "block " + parts[1] + " of fault \"" + spec + "\" is not 1 to 504";
+        error = "block " + parts[1] + " of fault \"" + text + "\" is not 1 to 504";
         return false;
     }
     BlockFault &fault = faults.blocks[block];

@@ -64,7 +64,7 @@ TEST_P(PageSuite, FieldsOfAPageNeverShareABit) {
     const PageTable &page = *GetParam();
     for (int record : {page.firstRecord, page.lastRecord}) {
         BitMask seen;
-        for (const FieldSpec &field : page.fields) {
+        for (const FieldDef &field : page.fields) {
             const auto base = field.base(record);
             if (!base)
                 continue;
@@ -81,7 +81,7 @@ TEST_P(PageSuite, FieldsOfAPageNeverShareABit) {
 TEST_P(PageSuite, NumbersNormaliseIdempotentlyIntoRangeAndSpinAsDeclared) {
     const PageTable &page = *GetParam();
     const Image image;
-    for (const FieldSpec &field : page.fields) {
+    for (const FieldDef &field : page.fields) {
         const FieldRule &rule = field.rule;
         if (rule.kind != RuleKind::Number)
             continue;
@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(Registered, PageSuite, ::testing::ValuesIn(PageRegistry
 
 TEST(PageRegistry, PagesDoNotOverlapUnlessShared) {
     const auto &pages = PageRegistry();
-    auto isShared = [](const PageTable &page, const FieldSpec &field) {
+    auto isShared = [](const PageTable &page, const FieldDef &field) {
         for (const char *name : page.shared)
             if (std::string_view(name) == field.name)
                 return true;
@@ -116,11 +116,11 @@ TEST(PageRegistry, PagesDoNotOverlapUnlessShared) {
     for (std::size_t a = 0; a < pages.size(); ++a) {
         for (std::size_t b = a + 1; b < pages.size(); ++b) {
             BitMask maskA;
-            for (const FieldSpec &field : pages[a]->fields)
+            for (const FieldDef &field : pages[a]->fields)
                 if (!isShared(*pages[a], field))
                     if (auto base = field.base(pages[a]->firstRecord))
                         maskA.Add(*base, field.layout);
-            for (const FieldSpec &field : pages[b]->fields) {
+            for (const FieldDef &field : pages[b]->fields) {
                 const auto base = field.base(pages[b]->firstRecord);
                 if (!base || isShared(*pages[b], field))
                     continue;
@@ -135,7 +135,7 @@ TEST(PageRegistry, PagesDoNotOverlapUnlessShared) {
 TEST(PageRegistry, FieldNamesAreStableSnakeCaseAndUniqueWithinAPage) {
     for (const PageTable *page : PageRegistry()) {
         std::set<std::string> names;
-        for (const FieldSpec &field : page->fields) {
+        for (const FieldDef &field : page->fields) {
             const std::string name = field.name;
             EXPECT_TRUE(names.insert(name).second) << page->name << "." << name;
             for (char c : name)

@@ -93,7 +93,7 @@ TEST(SettingsText, NumbersStoreWhatTheFieldRuleStores) {
     for (const PageTable *page : PageRegistry()) {
         const int record = page->firstRecord;
         const std::string section = SectionName(*page, record);
-        for (const FieldSpec &field : page->fields) {
+        for (const FieldDef &field : page->fields) {
             const FieldRule &rule = field.rule;
             if (rule.kind != RuleKind::Number || !field.base(record) ||
                 ShowField({base, band}, record, field).empty())
@@ -243,7 +243,7 @@ TEST(SettingsText, EveryRegisteredFieldIsListedOnce) {
     for (const FieldEntry &entry : FieldEntries())
         EXPECT_TRUE(listed.insert(entry.name).second) << entry.name << " listed twice";
     for (const PageTable *page : PageRegistry())
-        for (const FieldSpec &field : page->fields) {
+        for (const FieldDef &field : page->fields) {
             const std::string section =
                 std::string(page->name) + (IsManyRecordPage(*page) ? ".N" : "");
             EXPECT_TRUE(listed.contains(section + "." + field.name))

@@ -90,7 +90,7 @@ constexpr FieldRule AliasRule() {
 }
 
 // Constant-initialised, so that the VFO's table can be built from it at start-up.
-constexpr std::array<FieldSpec, kChannelEditFieldCount> kFields = {{
+constexpr std::array<FieldDef, kChannelEditFieldCount> kFields = {{
     {"rx_freq", RecordOf, ch::kRxFreq, FrequencyRule()},
     {"tx_freq", RecordOf, ch::kTxFreq, FrequencyRule()},
     {"rx_tone", RecordOf, ch::kRxTone, ToneRule()},
@@ -167,7 +167,7 @@ void WholeRecordWritten(int n, BitMask &mask) {
 
 } // namespace
 
-const std::array<FieldSpec, kChannelEditFieldCount> &ChannelEditFields() {
+const std::array<FieldDef, kChannelEditFieldCount> &ChannelEditFields() {
     return kFields;
 }
 

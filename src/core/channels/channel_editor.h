@@ -37,7 +37,7 @@ enum ChannelEditField : int {
     kChannelEditFieldCount
 };
 
-const std::array<FieldSpec, kChannelEditFieldCount> &ChannelEditFields();
+const std::array<FieldDef, kChannelEditFieldCount> &ChannelEditFields();
 extern const PageTable kChannelEditPage;
 
 // The fields of the digital extension: enabled for channels 1-32 only.

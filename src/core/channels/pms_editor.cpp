@@ -21,7 +21,7 @@ constexpr FieldRule EdgeRule() {
 }
 
 // An empty cell stores the not-set form; any other text is stored as shown.
-constexpr std::array<FieldSpec, kPmsFieldCount> kFields = {{
+constexpr std::array<FieldDef, kPmsFieldCount> kFields = {{
     {"low_freq", PmsEntryOf, pms_layout::kLow, EdgeRule()},
     {"high_freq", PmsEntryOf, pms_layout::kHigh, EdgeRule()},
 }};

@@ -38,8 +38,8 @@ FieldRule OffsetRule() {
     return rule;
 }
 
-std::array<FieldSpec, kVfoEditFieldCount> BuildFields() {
-    std::array<FieldSpec, kVfoEditFieldCount> fields{};
+std::array<FieldDef, kVfoEditFieldCount> BuildFields() {
+    std::array<FieldDef, kVfoEditFieldCount> fields{};
     const auto &channel = ChannelEditFields();
     for (std::size_t i = 0; i < channel.size(); ++i)
         fields[i] = channel[i];
@@ -57,7 +57,7 @@ std::array<FieldSpec, kVfoEditFieldCount> BuildFields() {
 }
 
 // Safe at start-up: the channel editor's table is constant-initialised.
-const std::array<FieldSpec, kVfoEditFieldCount> kFields = BuildFields();
+const std::array<FieldDef, kVfoEditFieldCount> kFields = BuildFields();
 
 std::size_t VfoBase() {
     return ChannelRecordAt(kVfoChannel);
@@ -110,7 +110,7 @@ void StorePageHook(Image &image, const BandLimits &band, int, const FieldTexts &
 
 } // namespace
 
-const std::array<FieldSpec, kVfoEditFieldCount> &VfoEditFields() {
+const std::array<FieldDef, kVfoEditFieldCount> &VfoEditFields() {
     return kFields;
 }
 

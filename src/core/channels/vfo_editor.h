@@ -21,7 +21,7 @@ enum VfoEditField : int {
     kVfoEditFieldCount
 };
 
-const std::array<FieldSpec, kVfoEditFieldCount> &VfoEditFields();
+const std::array<FieldDef, kVfoEditFieldCount> &VfoEditFields();
 extern const PageTable kVfoEditPage;
 
 // "1MHz", "2MHz", "5MHz", "BAND", then "PMS k" for every defined PMS entry.

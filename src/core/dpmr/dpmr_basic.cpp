@@ -59,7 +59,7 @@ constexpr std::size_t kOptions = kDpmrOptions;
 
 // The byte at 0x1549 holds the shown value / 20: the page's load and store scale it, the rule
 // is in shown units.
-const std::array<FieldSpec, 21> kFields = {{
+const std::array<FieldDef, 21> kFields = {{
     {"radio_name",
      AbsoluteBase,
      FieldLayout::Text(kDpmrRadioName, 8, 8),

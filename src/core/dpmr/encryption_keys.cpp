@@ -39,7 +39,7 @@ std::string KeyDigits(std::string_view typed) {
     return digits;
 }
 
-const std::array<FieldSpec, 1> kSwitchFields = {{
+const std::array<FieldDef, 1> kSwitchFields = {{
     {"encrypt", AbsoluteBase, FieldLayout::Byte(kEncryption), {.kind = RuleKind::Check}},
 }};
 

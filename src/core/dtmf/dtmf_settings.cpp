@@ -94,7 +94,7 @@ constexpr FieldLayout Digits(std::size_t offset, std::size_t bytes) {
 
 enum EncodeField : int { kSpeed };
 
-const std::array<FieldSpec, 12> kEncodeFields{{
+const std::array<FieldDef, 12> kEncodeFields{{
     {"speed", AbsoluteBase, At(0x00), List(Speeds, 100)},
     {"first_digit_delay", AbsoluteBase, At(0x01), Milliseconds(100)},
     {"first_digit", AbsoluteBase, At(0x02), Milliseconds(0)},
@@ -121,7 +121,7 @@ FieldTexts LoadEncode(const FieldContext &context, int record) {
     return texts;
 }
 
-const std::array<FieldSpec, 7> kDecodeFields{{
+const std::array<FieldDef, 7> kDecodeFields{{
     {"decode_response", AbsoluteBase, At(0x31), List(DecodeResponses, 4)},
     {"decode_display", AbsoluteBase, Bits(0x37, 0, 1), List(ProhibitAllow, 1)},
     {"group_call_code", AbsoluteBase, At(0x30), List(GroupCallCodes, kNoDigit)},
@@ -137,7 +137,7 @@ std::optional<std::size_t> AutoDialRecord(int n) {
     return kDtmfAutoDial + kDtmfAutoDialSize * static_cast<std::size_t>(n - 1);
 }
 
-const std::array<FieldSpec, 1> kAutoDialFields{{
+const std::array<FieldDef, 1> kAutoDialFields{{
     {"code", AutoDialRecord, FieldLayout::Digits(0, kDtmfAutoDialSize),
      DtmfDigitsRule(static_cast<int>(kDtmfAutoDialSize))},
 }};

@@ -21,7 +21,7 @@ void StorePage(const PageTable &page, Image &image, const BandLimits &band, int 
 
 BitMask PageWrites(const PageTable &page, int record) {
     BitMask mask;
-    for (const FieldSpec &field : page.fields)
+    for (const FieldDef &field : page.fields)
         if (const auto base = field.base(record))
             mask.Add(*base, field.layout);
     if (page.alsoWrites)

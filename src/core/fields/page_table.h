@@ -2,7 +2,7 @@
 // An editor page as data: its field table, the records it edits, and the page's own load and
 // store where its rules are more than copying each field.
 
-#include "core/fields/field_spec.h"
+#include "core/fields/field_def.h"
 
 #include <span>
 #include <string>
@@ -19,7 +19,7 @@ struct BitMask {
 
 struct PageTable {
     const char *name; // "channel", "vfo", "dpmr.basic"
-    std::span<const FieldSpec> fields;
+    std::span<const FieldDef> fields;
     int firstRecord = 0; // the records a page edits: 1..199 for the channel editor, 0..0 for a
     int lastRecord = 0;  // settings page
     FieldTexts (*load)(const FieldContext &context, int record) = nullptr; // default: ShowFields

@@ -48,7 +48,7 @@ constexpr FieldLayout At(std::size_t offset) {
     return FieldLayout::Byte(kAlarmSettings + offset);
 }
 
-const std::array<FieldSpec, 19> kAlarmFields{{
+const std::array<FieldDef, 19> kAlarmFields{{
     {"alarm_type", AbsoluteBase, At(0x00), List(AlarmTypes)},
     {"id_type", AbsoluteBase, At(0x01), List(IdTypes)},
     {"id_code", AbsoluteBase, FieldLayout::Digits(kAlarmSettings + 0x08, 8), IdCode()},

@@ -47,7 +47,7 @@ constexpr FieldRule SavingDelay() {
     return OnGrid(WrappingNumber(10, 60, 2), 5);
 }
 
-const std::array<FieldSpec, 15> kBasicFields{{
+const std::array<FieldDef, 15> kBasicFields{{
     {"sql", AbsoluteBase, At(0x00), ListOr(Digits0To9, 5)},
     {"saving_mode", AbsoluteBase, At(0x01), ListOr(SavingModes, 4)},
     {"saving_delay", AbsoluteBase, At(0x02), SavingDelay()},

@@ -64,7 +64,7 @@ constexpr FieldRule Reference(std::int64_t highest) {
     return rule;
 }
 
-const std::array<FieldSpec, 4> kOneKeyFields{{
+const std::array<FieldDef, 4> kOneKeyFields{{
     {"call_mode", OneKeyEntry, key::kCallType, ChoiceRule(CallModeChoices, kNoSelection, 0)},
     {"call_list", OneKeyEntry, key::kContact, Reference(kContactCount)},
     {"call_type", OneKeyEntry, key::kMessageMode, Reference(kCallTypeMsg)},

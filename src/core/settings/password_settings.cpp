@@ -21,7 +21,7 @@ constexpr FieldRule PasswordRule() {
     return rule;
 }
 
-const std::array<FieldSpec, 2> kPasswordFields{{
+const std::array<FieldDef, 2> kPasswordFields{{
     {"password_permit", AbsoluteBase, FieldLayout::Byte(kPowerOnPassword), CheckRule()},
     {"password", AbsoluteBase, FieldLayout::Text(kPasswordDigits, kPasswordLength, 6),
      PasswordRule()},

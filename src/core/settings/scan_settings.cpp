@@ -44,7 +44,7 @@ constexpr FieldRule ChannelRule() {
     return ChoiceRule(ChannelsInUseChoices, 0, 0);
 }
 
-constexpr std::array<FieldSpec, kScanFieldCount> kFields = {{
+constexpr std::array<FieldDef, kScanFieldCount> kFields = {{
     {"scan_mode", ScanBase, FieldLayout::Byte(0), ChoiceRule(ScanModeChoices, 1, 1)},
     {"tone_scan_mode", ScanBase, FieldLayout::Byte(1), ChoiceRule(ToneScanChoices, 0, 0)},
     {"stop_time", ScanBase, FieldLayout::Byte(2), SecondsRule(5, 100, 5, 4)},

@@ -62,7 +62,7 @@ constexpr FieldRule LongKeyTime() {
     return WrappingTenths(5, 25);
 }
 
-const std::array<FieldSpec, 15> kSideKeyFields{{
+const std::array<FieldDef, 15> kSideKeyFields{{
     {"long_key_time", AbsoluteBase, Key(0x00), LongKeyTime()},
     {"sk3_short", AbsoluteBase, Key(0x02), KeySlot(0, 0)},
     {"sk3_long", AbsoluteBase, Key(0x03), KeySlot(0, 0)},
@@ -84,13 +84,13 @@ bool TakesBothPresses(const std::string &function) {
     return function == "Monitor" || function.starts_with("One key call ");
 }
 
-bool NamesNoChoice(const Image &image, const FieldSpec &field) {
+bool NamesNoChoice(const Image &image, const FieldDef &field) {
     return ReadNumber(image, 0, field.layout) == kCodec;
 }
 
 FieldTexts LoadSideKeys(const FieldContext &context, int record) {
     FieldTexts texts = ShowFields(context, record, kSideKeyFields);
-    const FieldSpec &time = kSideKeyFields[kLongKeyTimeField];
+    const FieldDef &time = kSideKeyFields[kLongKeyTimeField];
     const auto stored = static_cast<std::int64_t>(ReadNumber(context.image, 0, time.layout));
     if (stored < time.rule.min || stored > time.rule.max)
         texts[kLongKeyTimeField] = NumberText(time.rule, kLongKeyTimeReplacement);
@@ -105,7 +105,7 @@ FieldTexts LoadSideKeys(const FieldContext &context, int record) {
 
 void StoreSideKeys(Image &image, const BandLimits &band, int record, const FieldTexts &texts) {
     for (std::size_t f = 0; f < kSideKeyFields.size(); ++f) {
-        const FieldSpec &field = kSideKeyFields[f];
+        const FieldDef &field = kSideKeyFields[f];
         std::string text = texts.at(f);
         if (static_cast<int>(f) == kLongKeyTimeField && text.empty())
             text = NumberText(field.rule, kLongKeyTimeReplacement);

@@ -14,7 +14,7 @@ constexpr FieldLayout Bit(std::size_t offset, unsigned bit) {
     return FieldLayout::BitField(kToneLightSettings + offset, bit, 1);
 }
 
-const std::array<FieldSpec, 14> kToneLightFields{{
+const std::array<FieldDef, 14> kToneLightFields{{
     {"call_end_tone", AbsoluteBase, Bit(0, 0), CheckRule()},
     {"exhaled_end_tone", AbsoluteBase, Bit(0, 1), CheckRule()},
     {"group_call_tone", AbsoluteBase, Bit(0, 2), CheckRule()},
@@ -35,7 +35,7 @@ ChoiceList Languages(const Image &) {
     return {{"English", 0}, {"Chinese", 1}};
 }
 
-const std::array<FieldSpec, 2> kMenuFields{{
+const std::array<FieldDef, 2> kMenuFields{{
     {"menu_reset_time", AbsoluteBase, FieldLayout::Byte(kMenuSettings),
      Replacing(WrappingNumber(5, 30, 2), 10)},
     {"menu_language", AbsoluteBase, FieldLayout::Byte(kMenuSettings + 1), ListOr(Languages, 0)},

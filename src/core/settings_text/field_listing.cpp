@@ -14,7 +14,7 @@ std::vector<FieldEntry> FieldEntries() {
     for (const PageTable *page : PageRegistry()) {
         const std::string section =
             IsManyRecordPage(*page) ? std::string(page->name) + ".N" : std::string(page->name);
-        for (const FieldSpec &field : page->fields)
+        for (const FieldDef &field : page->fields)
             entries.push_back({section + "." + field.name, DescribeRule(field.rule, image)});
     }
     const auto list = [&](const char *name, const char *column, const char *rule) {

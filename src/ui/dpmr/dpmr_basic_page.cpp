@@ -13,11 +13,11 @@ CDpmrBasicPage::CDpmrBasicPage(CodePlugDocument &document, QWidget *parent)
     Bind();
     // The identities pad and revert, the numbers limit: the page's own normaliser.
     binder()->onCommit = [this](int field) {
-        const FieldSpec &spec = table_.fields[static_cast<std::size_t>(field)];
-        if (spec.rule.kind == RuleKind::Choice)
+        const FieldDef &def = table_.fields[static_cast<std::size_t>(field)];
+        if (def.rule.kind == RuleKind::Choice)
             return;
         const std::string text = binder()->Texts()[static_cast<std::size_t>(field)];
-        const std::string shown = NormaliseDpmrBasicField(spec.name, text);
+        const std::string shown = NormaliseDpmrBasicField(def.name, text);
         if (shown != text)
             binder()->SetText(field, QString::fromStdString(shown));
     };

@@ -13,7 +13,7 @@
 
 using namespace dpmr;
 
-FieldBinder::FieldBinder(QWidget *form, std::span<const FieldSpec> fields)
+FieldBinder::FieldBinder(QWidget *form, std::span<const FieldDef> fields)
     : QObject(form), fields_(fields), carried_(fields.size()) {
     controls_.resize(fields.size());
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -146,21 +146,21 @@ void FieldBinder::Commit(int field) {
         onCommit(field);
         return;
     }
-    const FieldSpec &spec = fields_[static_cast<std::size_t>(field)];
-    if (spec.rule.kind == RuleKind::Choice || spec.rule.kind == RuleKind::Check || !context)
+    const FieldDef &def = fields_[static_cast<std::size_t>(field)];
+    if (def.rule.kind == RuleKind::Choice || def.rule.kind == RuleKind::Check || !context)
         return;
     const std::string text = Texts()[static_cast<std::size_t>(field)];
-    const std::string normalised = NormaliseText(spec.rule, context(), text);
+    const std::string normalised = NormaliseText(def.rule, context(), text);
     if (normalised != text)
         SetText(field, QString::fromStdString(normalised));
 }
 
 void FieldBinder::Step(int field, int direction) {
-    const FieldSpec &spec = fields_[static_cast<std::size_t>(field)];
-    if (spec.rule.kind != RuleKind::Number || !control(field) || !control(field)->isEnabled())
+    const FieldDef &def = fields_[static_cast<std::size_t>(field)];
+    if (def.rule.kind != RuleKind::Number || !control(field) || !control(field)->isEnabled())
         return;
     const std::string text = Texts()[static_cast<std::size_t>(field)];
-    SetText(field, QString::fromStdString(StepText(spec.rule, text, direction)));
+    SetText(field, QString::fromStdString(StepText(def.rule, text, direction)));
 }
 
 bool FieldBinder::eventFilter(QObject *watched, QEvent *event) {

@@ -3,7 +3,7 @@
 // a field ("rx_freq", "busy_lock") shows and edits that field. The rule gives the choices, the
 // typing limits, the key filter and the spin; loaded values are never cut by a typing limit.
 
-#include "core/fields/field_spec.h"
+#include "core/fields/field_def.h"
 
 #include <QObject>
 #include <QPointer>
@@ -20,7 +20,7 @@ public:
     // one for tones), QCheckBox (check), QSpinBox-like arrows come from a QLineEdit plus a
     // QAbstractSpinBox named "<field>_spin" or from Up/Down in the edit. Fields without a
     // control on the form are carried through unchanged.
-    FieldBinder(QWidget *form, std::span<const dpmr::FieldSpec> fields);
+    FieldBinder(QWidget *form, std::span<const dpmr::FieldDef> fields);
 
     // Choice lists (from the image), tone lists, limits and filters.
     void FillChoices(const dpmr::Image &image);
@@ -52,7 +52,7 @@ private:
     void Commit(int field);
     void Step(int field, int direction);
 
-    std::span<const dpmr::FieldSpec> fields_;
+    std::span<const dpmr::FieldDef> fields_;
     std::vector<QPointer<QWidget>> controls_;
     dpmr::FieldTexts carried_; // fields without a control keep their loaded text
     bool loading_ = false;

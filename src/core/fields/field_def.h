@@ -19,7 +19,7 @@ using RecordBase = std::optional<std::size_t> (*)(int record);
 
 std::optional<std::size_t> AbsoluteBase(int record); // offsets are image offsets
 
-struct FieldSpec {
+struct FieldDef {
     const char *name; // lower_snake_case, stable: the command-line tool sets fields by it
     RecordBase base;
     FieldLayout layout;
@@ -29,16 +29,16 @@ struct FieldSpec {
 using FieldTexts = std::vector<std::string>; // one shown text per field of a table
 
 // The shown text of a stored field: "" for an absent field or no selection; checks "1"/"0".
-std::string ShowField(const FieldContext &context, int record, const FieldSpec &field);
+std::string ShowField(const FieldContext &context, int record, const FieldDef &field);
 // Stores a shown text, normalised first; only the field's own bits change.
-void StoreField(Image &image, const BandLimits &band, int record, const FieldSpec &field,
+void StoreField(Image &image, const BandLimits &band, int record, const FieldDef &field,
                 std::string_view text);
 
-FieldTexts ShowFields(const FieldContext &context, int record, std::span<const FieldSpec> fields);
-void StoreFields(Image &image, const BandLimits &band, int record,
-                 std::span<const FieldSpec> fields, const FieldTexts &texts);
+FieldTexts ShowFields(const FieldContext &context, int record, std::span<const FieldDef> fields);
+void StoreFields(Image &image, const BandLimits &band, int record, std::span<const FieldDef> fields,
+                 const FieldTexts &texts);
 
 // The index of a field by name, -1 when the table has none.
-int FieldIndex(std::span<const FieldSpec> fields, std::string_view name);
+int FieldIndex(std::span<const FieldDef> fields, std::string_view name);
 
 } // namespace dpmr

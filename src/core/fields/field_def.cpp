@@ -1,4 +1,4 @@
-#include "core/fields/field_spec.h"
+#include "core/fields/field_def.h"
 
 #include "core/image/frequency.h"
 #include "core/image/tone.h"
@@ -36,7 +36,7 @@ std::uint64_t ChoiceCode(const FieldRule &rule, const Image &image, std::string_
 
 } // namespace
 
-std::string ShowField(const FieldContext &context, int record, const FieldSpec &field) {
+std::string ShowField(const FieldContext &context, int record, const FieldDef &field) {
     const auto base = field.base(record);
     if (!base)
         return {};
@@ -64,7 +64,7 @@ std::string ShowField(const FieldContext &context, int record, const FieldSpec &
     return {};
 }
 
-void StoreField(Image &image, const BandLimits &band, int record, const FieldSpec &field,
+void StoreField(Image &image, const BandLimits &band, int record, const FieldDef &field,
                 std::string_view text) {
     const auto base = field.base(record);
     if (!base)
@@ -106,21 +106,21 @@ void StoreField(Image &image, const BandLimits &band, int record, const FieldSpe
     }
 }
 
-FieldTexts ShowFields(const FieldContext &context, int record, std::span<const FieldSpec> fields) {
+FieldTexts ShowFields(const FieldContext &context, int record, std::span<const FieldDef> fields) {
     FieldTexts texts;
     texts.reserve(fields.size());
-    for (const FieldSpec &field : fields)
+    for (const FieldDef &field : fields)
         texts.push_back(ShowField(context, record, field));
     return texts;
 }
 
-void StoreFields(Image &image, const BandLimits &band, int record,
-                 std::span<const FieldSpec> fields, const FieldTexts &texts) {
+void StoreFields(Image &image, const BandLimits &band, int record, std::span<const FieldDef> fields,
+                 const FieldTexts &texts) {
     for (std::size_t i = 0; i < fields.size() && i < texts.size(); ++i)
         StoreField(image, band, record, fields[i], texts[i]);
 }
 
-int FieldIndex(std::span<const FieldSpec> fields, std::string_view name) {
+int FieldIndex(std::span<const FieldDef> fields, std::string_view name) {
     for (std::size_t i = 0; i < fields.size(); ++i)
         if (name == fields[i].name)
             return static_cast<int>(i);
