@@ -138,24 +138,19 @@ void StorePageHook(Image &image, const BandLimits &band, int n, const FieldTexts
 
 // Changes made all at once take the dialog's commits: a channel given its first receive
 // frequency gets the new-channel defaults for what the change does not name.
-void CommitPageHook(const FieldContext &context, int n, const FieldTexts &before,
-                    const std::vector<bool> &given, FieldTexts &texts) {
-    auto changed = [&](int field) {
-        const auto i = static_cast<std::size_t>(field);
-        return given[i] && texts[i] != before[i];
-    };
-    if (changed(kEditRxFreq)) {
+void CommitPageHook(const FieldContext &context, int n, const BatchEdit &edit, FieldTexts &texts) {
+    if (edit.Changed(texts, kEditRxFreq)) {
         const FieldTexts wanted = texts;
-        std::string previousRx = before[kEditRxFreq];
+        std::string previousRx = edit.before[kEditRxFreq];
         if (CommitReceiveFrequency(context, n, texts, previousRx))
             for (std::size_t i = 0; i < texts.size(); ++i)
-                if (given[i] && i != kEditRxFreq)
+                if (edit.given[i] && i != kEditRxFreq)
                     texts[i] = wanted[i];
     }
-    if (changed(kEditTxFreq))
+    if (edit.Changed(texts, kEditTxFreq))
         CommitTransmitFrequency(context, texts);
     for (int tone : {kEditRxTone, kEditTxTone})
-        if (changed(tone))
+        if (edit.Changed(texts, tone))
             CommitTone(texts, tone);
 }
 

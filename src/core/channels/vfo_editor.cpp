@@ -85,12 +85,8 @@ FieldTexts LoadPageHook(const FieldContext &context, int) {
 // Changes made all at once: receive and offset are normalised first and the transmit frequency
 // follows the final receive, direction and offset, whatever order they were given in (a
 // direction is only turned "Off" when that final pair leaves the band).
-void CommitPageHook(const FieldContext &context, int, const FieldTexts &before,
-                    const std::vector<bool> &given, FieldTexts &texts) {
-    auto changed = [&](int field) {
-        const auto i = static_cast<std::size_t>(field);
-        return given[i] && texts[i] != before[i];
-    };
+void CommitPageHook(const FieldContext &context, int, const BatchEdit &edit, FieldTexts &texts) {
+    auto changed = [&](int field) { return edit.Changed(texts, field); };
     if (changed(kEditRxFreq))
         texts[kEditRxFreq] = NormaliseText(kFields[kEditRxFreq].rule, context, texts[kEditRxFreq]);
     if (changed(kVfoEditOffsetFreq))

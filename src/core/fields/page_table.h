@@ -17,6 +17,18 @@ struct BitMask {
     void Add(std::size_t base, const FieldLayout &field);
 };
 
+// Changes made to one record all at once (the command line): what the record showed and which
+// fields the changes name.
+struct BatchEdit {
+    const FieldTexts &before;
+    std::vector<bool> given;
+    // Named by the changes with a text other than the one shown.
+    bool Changed(const FieldTexts &texts, int field) const {
+        const auto i = static_cast<std::size_t>(field);
+        return given.at(i) && texts.at(i) != before.at(i);
+    }
+};
+
 struct PageTable {
     const char *name; // "channel", "vfo", "dpmr.basic"
     std::span<const FieldDef> fields;
@@ -29,12 +41,12 @@ struct PageTable {
     void (*alsoWrites)(int record, BitMask &mask) = nullptr;
     // Fields another page also edits (a byte two pages share); they may overlap.
     std::span<const char *const> shared = {};
-    // What the editor does as the user leaves fields, for changes made all at once (the
-    // command line): `texts` holds the record as `before` with the fields marked in `given`
-    // replaced; the hook derives the rest (a new channel's defaults, the VFO's transmit
-    // frequency) and keeps what was given. Default: nothing more than the store does.
-    void (*commit)(const FieldContext &context, int record, const FieldTexts &before,
-                   const std::vector<bool> &given, FieldTexts &texts) = nullptr;
+    // What the editor does as the user leaves fields, for a batch edit: `texts` holds the
+    // record with the given fields replaced; the hook derives the rest (a new channel's
+    // defaults, the VFO's transmit frequency) and keeps what was given. Default: nothing more
+    // than the store does.
+    void (*commit)(const FieldContext &context, int record, const BatchEdit &edit,
+                   FieldTexts &texts) = nullptr;
 };
 
 FieldTexts LoadPage(const PageTable &page, const FieldContext &context, int record);

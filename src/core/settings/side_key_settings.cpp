@@ -131,13 +131,10 @@ void PairKeyPresses(FieldTexts &texts, int leading) {
 namespace {
 
 // As picking a press in the dialog: a function that takes both presses takes its partner too.
-void CommitPresses(const FieldContext &, int, const FieldTexts &before,
-                   const std::vector<bool> &given, FieldTexts &texts) {
-    for (int f = ShortPressField(0); f <= LongPressField(kKeyCount - 1); ++f) {
-        const auto i = static_cast<std::size_t>(f);
-        if (given[i] && texts[i] != before[i])
+void CommitPresses(const FieldContext &, int, const BatchEdit &edit, FieldTexts &texts) {
+    for (int f = ShortPressField(0); f <= LongPressField(kKeyCount - 1); ++f)
+        if (edit.Changed(texts, f))
             PairKeyPresses(texts, f);
-    }
 }
 
 } // namespace

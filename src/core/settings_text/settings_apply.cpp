@@ -123,10 +123,10 @@ void ApplyRecord(Image &image, const PageTable &page, int record,
     const BandLimits band = DecodeBandLimits(image);
     const FieldTexts loaded = LoadPage(page, {image, band}, record);
     FieldTexts texts = loaded;
-    std::vector<bool> given(texts.size(), false);
+    BatchEdit edit{loaded, std::vector<bool>(texts.size(), false)};
     for (const auto &[field, change] : fields) {
         const auto i = static_cast<std::size_t>(field);
-        given[i] = true;
+        edit.given[i] = true;
         if (change->text == loaded[i])
             continue; // what the record shows now, whatever the rule would say of it
         if (const std::string why = RejectText(page.fields[i].rule, image, change->text);
@@ -137,7 +137,7 @@ void ApplyRecord(Image &image, const PageTable &page, int record,
     if (texts == loaded)
         return;
     if (page.commit) {
-        page.commit({image, band}, record, loaded, given, texts);
+        page.commit({image, band}, record, edit, texts);
         if (texts == loaded)
             return;
     }

@@ -48,7 +48,3 @@ void CDtmfAutoDialPage::StoreControls() {
         numbers.push_back(ui_->grid->Text(row, 1).toStdString());
     dpmr::StoreAutoDialList(document_.image, numbers);
 }
-
-bool CDtmfAutoDialPage::SwallowsKey(int) const {
-    return true;
-}

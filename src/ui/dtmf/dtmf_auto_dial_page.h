@@ -20,8 +20,6 @@ public:
     void FillChoices() override;
     void LoadControls() override;
     void StoreControls() override;
-    // Enter and Esc belong to the grid's editor: they never close the dialog.
-    bool SwallowsKey(int key) const override;
 
     CEditGrid *grid() const;
 

@@ -146,7 +146,3 @@ void COneKeyPage::StoreControls() {
     for (int n = 1; n <= kOneKeyCount; ++n)
         StoreOneKeyCall(document_.image, n, calls_.at(static_cast<std::size_t>(n - 1)));
 }
-
-bool COneKeyPage::SwallowsKey(int) const {
-    return true;
-}

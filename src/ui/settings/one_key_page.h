@@ -23,7 +23,6 @@ public:
     void FillChoices() override;
     void LoadControls() override;
     void StoreControls() override;
-    bool SwallowsKey(int key) const override;
 
     CEditGrid *grid() const;
 
