@@ -4,6 +4,7 @@
 #include "core/fields/page_table.h"
 #include "core/image/factory_defaults.h"
 #include "core/settings/alarm_settings.h"
+#include "core_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +14,7 @@ using namespace dpmr;
 
 const BandLimits kBand{40000000, 47000000};
 
-Image NewImage() {
-    Image image;
-    WriteFactoryDefaults(image, kBand);
-    return image;
-}
+using testing_support::NewImage;
 
 Image BlankImage() {
     Image image;

@@ -15,11 +15,7 @@ using namespace dpmr;
 
 const BandLimits k400{40000000, 47000000};
 
-Image NewImage() {
-    Image image;
-    WriteFactoryDefaults(image, k400);
-    return image;
-}
+using testing_support::NewImage;
 
 std::string CommitRx(Image &image, int n, const std::string &typed, FieldTexts &texts,
                      std::string &previous) {

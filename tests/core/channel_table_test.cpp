@@ -19,11 +19,7 @@ using testing_support::DescribeDifferences;
 
 const BandLimits kVhf{13600000, 17400000};
 
-Image NewImage() {
-    Image image;
-    WriteFactoryDefaults(image, BandLimits{});
-    return image;
-}
+using testing_support::NewImage;
 
 std::vector<int> Bytes(const Image &image, std::size_t offset, std::size_t count) {
     return {image.data() + offset, image.data() + offset + count};

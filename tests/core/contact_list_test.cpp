@@ -7,6 +7,7 @@
 #include "core/dpmr/group_rx_list.h"
 #include "core/image/factory_defaults.h"
 #include "core/image/record_layouts.h"
+#include "core_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -19,11 +20,7 @@ namespace {
 
 using namespace dpmr;
 
-Image NewImage() {
-    Image image;
-    WriteFactoryDefaults(image, {});
-    return image;
-}
+using testing_support::NewImage;
 
 std::size_t ChannelByte(int n, const FieldLayout &field) {
     return ChannelRecordAt(n) + field.offset;

@@ -1,6 +1,7 @@
 #pragma once
-// Small helpers shared by the core tests: random images and byte-by-byte comparison.
+// Small helpers shared by the core tests: new and random images, byte-by-byte comparison.
 
+#include "core/image/factory_defaults.h"
 #include "core/image/image.h"
 
 #include <cstddef>
@@ -10,6 +11,13 @@
 #include <vector>
 
 namespace dpmr::testing_support {
+
+// A new code plug, as File > New makes it (400-470 MHz unless told otherwise).
+inline Image NewImage(const BandLimits &band = {}) {
+    Image image;
+    WriteFactoryDefaults(image, band);
+    return image;
+}
 
 inline Image RandomImage(std::uint32_t seed) {
     std::mt19937 random(seed);

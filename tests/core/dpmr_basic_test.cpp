@@ -11,11 +11,7 @@ namespace {
 
 using namespace dpmr;
 
-Image NewImage() {
-    Image image;
-    WriteFactoryDefaults(image, {});
-    return image;
-}
+using testing_support::NewImage;
 
 struct Page {
     Image &image;

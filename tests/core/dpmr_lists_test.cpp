@@ -16,11 +16,7 @@ namespace {
 
 using namespace dpmr;
 
-Image NewImage() {
-    Image image;
-    WriteFactoryDefaults(image, {});
-    return image;
-}
+using testing_support::NewImage;
 
 std::size_t OneKey(int e) {
     return kOneKeyEntries + kOneKeyEntrySize * static_cast<std::size_t>(e);

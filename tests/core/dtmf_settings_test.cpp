@@ -6,6 +6,7 @@
 #include "core/dtmf/dtmf_settings.h"
 #include "core/fields/page_table.h"
 #include "core/image/factory_defaults.h"
+#include "core_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -15,11 +16,7 @@ using namespace dpmr;
 
 const BandLimits kBand{40000000, 47000000};
 
-Image NewImage() {
-    Image image;
-    WriteFactoryDefaults(image, kBand);
-    return image;
-}
+using testing_support::NewImage;
 
 int Field(const PageTable &page, std::string_view name) {
     const int index = FieldIndex(page.fields, name);

@@ -14,11 +14,7 @@ using namespace dpmr;
 
 const BandLimits k400{40000000, 47000000};
 
-Image NewImage() {
-    Image image;
-    WriteFactoryDefaults(image, k400);
-    return image;
-}
+using testing_support::NewImage;
 
 TEST(PmsEditor, TypedEdgesAreClampedIntoTheBandAndSnapped) {
     const Image image = NewImage();

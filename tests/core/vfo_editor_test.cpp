@@ -17,11 +17,7 @@ using namespace dpmr;
 const BandLimits k400{40000000, 47000000};
 constexpr std::size_t kVfo = 0x13A8;
 
-Image NewImage() {
-    Image image;
-    WriteFactoryDefaults(image, k400);
-    return image;
-}
+using testing_support::NewImage;
 
 void DefinePms(Image &image, int k) {
     WriteNumber(image, PmsEntryOffset(k), pms_layout::kLow, 43000000);
