@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 # Rebuilds in another clone or worktree reuse compiled objects.
-export CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR="$PWD"
+export CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DDPMR_SANITIZE=ON -DDPMR_BUILD_TESTS=ON \
     >/dev/null
 cmake --build build-test -j"$(nproc)"
