@@ -2,8 +2,8 @@
 
 #include "cli/code_plug_summary.h"
 #include "core/app/code_plug_document.h"
-#include "core/image/band_limits.h"
 #include "core/exchange/channel_csv.h"
+#include "core/image/band_limits.h"
 #include "core/image/code_plug_file.h"
 #include "core/link/port_names.h"
 
@@ -62,7 +62,9 @@ int RunImportCsvCommand(const ToolOptions &options) {
     if (const FileResult opened = document->Open(options.file); !opened)
         return FileFailure(opened);
     Image changed = document->image;
-    const CsvImportResult imported = ImportChannelsCsvFile(options.csv, changed);
+    CsvImportOptions importOptions;
+    importOptions.strict = options.strict;
+    const CsvImportResult imported = ImportChannelsCsvFile(options.csv, changed, importOptions);
     if (!imported) {
         std::fprintf(stderr, "dpmr-tool: %s; %s unchanged\n", imported.message.c_str(),
                      options.file.c_str());
@@ -71,8 +73,12 @@ int RunImportCsvCommand(const ToolOptions &options) {
     document->ReplaceImage(changed);
     if (const FileResult saved = document->Save(options.file); !saved)
         return FileFailure(saved);
-    std::printf("%d channels from %s into %s\n", imported.channels, options.csv.c_str(),
-                options.file.c_str());
+    for (const CsvRowNote &row : imported.skipped)
+        std::fprintf(stderr, "%s: %s\n", options.csv.c_str(), DescribeRow(row, true).c_str());
+    for (const CsvRowNote &row : imported.notes)
+        std::fprintf(stderr, "%s: %s\n", options.csv.c_str(), DescribeRow(row, false).c_str());
+    std::printf("%s into %s: %s\n", options.csv.c_str(), options.file.c_str(),
+                imported.Summary().c_str());
     return 0;
 }
 

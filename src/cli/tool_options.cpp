@@ -20,7 +20,7 @@ constexpr const char *kUsage =
     "       dpmr-tool info FILE\n"
     "       dpmr-tool ports\n"
     "       dpmr-tool export-csv FILE.dat OUT.csv\n"
-    "       dpmr-tool import-csv FILE.dat IN.csv\n"
+    "       dpmr-tool import-csv [--strict] FILE.dat IN.csv\n"
     "       dpmr-tool dump FILE.dat [--section NAME]\n"
     "       dpmr-tool apply FILE.dat CHANGES.toml\n"
     "       dpmr-tool get FILE.dat FIELD [FIELD ...]\n"
@@ -100,9 +100,12 @@ ParseOutcome ParseToolOptions(int argc, const char *const *argv, ToolOptions &op
     exportCsv->add_option("OUT", options.csv, "the CSV file to write")->required();
 
     CLI::App *importCsv = app.add_subcommand(
-        "import-csv", "put the channels of a CSV file into a code plug; all rows or none");
+        "import-csv", "put the channels of a CSV file into a code plug; rows this radio cannot "
+                      "hold are skipped and listed on stderr, malformed text changes nothing");
     importCsv->add_option("FILE", options.file, "the code plug (.dat) to change")->required();
     importCsv->add_option("IN", options.csv, "the CSV file to read")->required();
+    importCsv->add_flag("--strict", options.strict,
+                        "refuse the whole file at the first row this radio cannot hold");
 
     CLI::App *dump = app.add_subcommand("dump", "every setting of a code plug as TOML");
     dump->add_option("FILE", options.file, "the code plug (.dat)")->required();

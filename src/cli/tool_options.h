@@ -35,6 +35,7 @@ struct ToolOptions {
     std::string band;         // "136-174", "350-390", "400-470"; empty: the program's start-up band
     std::string backupFolder; // empty: DATA/backups of the installed or built copy
     bool verify = false;
+    bool strict = false; // import-csv: refuse at the first row that does not fit
     bool trace = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/channels/channel_record.h"
 #include "core/channels/contact_index.h"
+#include "core/channels/new_channel.h"
 #include "core/image/decimal.h"
 #include "core/image/frequency.h"
 #include "core/image/record_layouts.h"
@@ -248,7 +249,23 @@ void StoreChannelEditor(Image &image, const BandLimits &band, int n, const Field
             WriteString(image, *alias, alias_layout::kAlias, "");
         return;
     }
-    StoreFields(image, band, n, kFields, texts);
+    // A channel that comes into use starts from the settings every path gives a new channel;
+    // the texts then go over them, and its offset follows its frequencies as in the table.
+    const bool isNew = !IsFrequencyShown(image, ChannelRecordOffset(n), channel_layout::kRxFreq);
+    if (isNew)
+        WriteNewChannel(image, band, n,
+                        static_cast<std::uint64_t>(FrequencyFromText(texts[kEditRxFreq])));
+    FieldTexts stored = texts;
+    // A tone left empty is no tone: stored as "None", not as the 0.0 Hz an empty text reads as.
+    for (int tone : {kEditRxTone, kEditTxTone})
+        if (stored[static_cast<std::size_t>(tone)].empty())
+            stored[static_cast<std::size_t>(tone)] = ToneText(kNoTone);
+    StoreFields(image, band, n, kFields, stored);
+    if (isNew) {
+        ChannelRecord record = ReadChannel(image, n);
+        DeriveOffset(record);
+        WriteChannel(image, n, record);
+    }
 }
 
 bool CommitReceiveFrequency(const FieldContext &context, int n, FieldTexts &texts,

@@ -2,6 +2,7 @@
 
 #include "core/channels/band_edits.h"
 #include "core/channels/channel_record.h"
+#include "core/channels/new_channel.h"
 #include "core/image/bcd.h"
 #include "core/image/derived_data.h"
 #include "core/image/frequency.h"
@@ -14,9 +15,6 @@ namespace dpmr {
 namespace {
 
 constexpr std::uint8_t kHighPower = 3;
-// A split wider than 50 MHz is no repeater offset; the radio then gets its 0.6 MHz default.
-constexpr std::int64_t kMaxOffset = channel_layout::kMaxOffsetFreq;
-constexpr std::uint64_t kDefaultOffset = channel_layout::kDefaultOffsetFreq;
 
 // Columns 5-8 store the index of their choice, except power (0 or 3) and scan ("Add" is 1).
 constexpr std::size_t kPowerLow = 0, kPowerHigh = 1, kScanAdd = 0, kScanDel = 1;
@@ -66,28 +64,33 @@ void LoadRow(const Image &image, int n, ChannelRow &row) {
     row[kColChannelType] = Choice(kColChannelType, r.channelType);
 }
 
-// Only the fields the table shows are written; the channel editor's fields keep their bits.
-void StoreRow(const ChannelRow &row, Image &image, int n) {
+// An empty tone cell (a cleared tone edit) is no tone.
+ToneCode ToneCellCode(const std::string &text) {
+    return ToneCodeFromText(text.empty() ? ToneText(kNoTone) : text);
+}
+
+// Only the fields the table shows are written; the channel editor's fields keep their bits. A
+// row that brings an empty channel into use first gets the new-channel settings.
+void StoreRow(const ChannelRow &row, Image &image, const BandLimits &limits, int n) {
     if (row[kColRxFreq].empty()) {
         ClearChannel(image, n);
         return;
     }
-    ChannelRecord r = ReadChannel(image, n);
     const std::int64_t rx = FrequencyFromText(row[kColRxFreq]);
+    if (!IsFrequencyShown(image, ChannelRecordOffset(n)))
+        WriteNewChannel(image, limits, n, static_cast<std::uint64_t>(rx));
+    ChannelRecord r = ReadChannel(image, n);
     r.rxFreq = static_cast<std::uint64_t>(rx);
     if (row[kColTxFreq].empty()) {
         // No transmit frequency (a receive-only channel) stays unset, offset untouched;
         // storing it as 0 would make a split of the whole receive frequency.
         r.txFreq = std::nullopt;
     } else {
-        const std::int64_t tx = FrequencyFromText(row[kColTxFreq]);
-        r.txFreq = static_cast<std::uint64_t>(tx);
-        r.offsetDir = rx > tx ? 2 : rx < tx ? 1 : 0;
-        const std::int64_t offset = rx > tx ? rx - tx : tx - rx;
-        r.offsetFreq = offset > kMaxOffset ? kDefaultOffset : static_cast<std::uint64_t>(offset);
+        r.txFreq = static_cast<std::uint64_t>(FrequencyFromText(row[kColTxFreq]));
+        DeriveOffset(r);
     }
-    r.rxTone = ToneCodeFromText(row[kColRxTone]);
-    r.txTone = ToneCodeFromText(row[kColTxTone]);
+    r.rxTone = ToneCellCode(row[kColRxTone]);
+    r.txTone = ToneCellCode(row[kColTxTone]);
     r.txPower = row[kColPower] == Choice(kColPower, kPowerHigh) ? kHighPower : 0;
     r.scan = row[kColScan] == Choice(kColScan, kScanAdd);
     r.narrow = row[kColBandwidth] == Choice(kColBandwidth, kNarrow);
@@ -140,11 +143,19 @@ void LoadChannelTable(const Image &image, BandLimits &limits, ChannelTable &tabl
         LoadRow(image, n, table.rows[static_cast<std::size_t>(n - 1)]);
 }
 
+void LoadChannelRow(const Image &image, int n, ChannelRow &row) {
+    LoadRow(image, n, row);
+}
+
+void StoreChannelRow(const ChannelRow &row, Image &image, const BandLimits &limits, int n) {
+    StoreRow(row, image, limits, n);
+}
+
 void StoreChannelTable(const ChannelTable &table, Image &image, BandLimits &limits) {
     limits = LimitsFromEdits(table.band);
     EncodeBandLimits(image, limits);
     for (int n = 1; n <= kChannelCount; ++n)
-        StoreRow(table.rows[static_cast<std::size_t>(n - 1)], image, n);
+        StoreRow(table.rows[static_cast<std::size_t>(n - 1)], image, limits, n);
     RefreshDerivedData(image, limits);
 }
 

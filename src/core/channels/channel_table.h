@@ -69,6 +69,11 @@ struct ChannelTable {
 void LoadChannelTable(const Image &image, BandLimits &limits, ChannelTable &table);
 // Band edits and rows -> image, then RefreshDerivedData.
 void StoreChannelTable(const ChannelTable &table, Image &image, BandLimits &limits);
+// One row, as those two load and store it (no RefreshDerivedData): for changes to a few
+// channels that leave the others' bytes alone. A row that brings an empty channel into use
+// gets the new-channel settings (core/channels/new_channel.h) before its cells are stored.
+void LoadChannelRow(const Image &image, int n, ChannelRow &row);
+void StoreChannelRow(const ChannelRow &row, Image &image, const BandLimits &limits, int n);
 
 // After every load: unique, non-empty contact names, then stale contact and group references.
 void RepairContactNames(Image &image);

@@ -2,6 +2,7 @@
 #include "core/channels/channel_table.h"
 #include "core/exchange/channel_csv.h"
 #include "core/exchange/channel_csv_columns.h"
+#include "core/exchange/channel_csv_row.h"
 #include "core/exchange/csv_rows.h"
 #include "core/image/frequency.h"
 
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace dpmr {
 
@@ -41,7 +43,7 @@ ToneCell ClassifyTone(const std::string &text) {
 
 struct ToneColumns {
     std::string mode, rTone{kDefaultCtcss}, cTone{kDefaultCtcss}, dtcs{kDefaultDcs},
-        polarity = "NN", rxDtcs{kDefaultDcs}, cross = "Tone->Tone";
+        polarity{kDefaultPolarity}, rxDtcs{kDefaultDcs}, cross{kDefaultCross};
 };
 
 std::string_view CrossWord(const ToneCell &cell) {
@@ -67,7 +69,7 @@ ToneColumns ToneColumnsFor(const ToneCell &tx, const ToneCell &rx) {
         out.dtcs = out.rxDtcs = tx.code;
     } else {
         out.mode = kToneModeCross;
-        out.cross = std::string(CrossWord(tx)) + "->" + std::string(CrossWord(rx));
+        out.cross = std::string(CrossWord(tx)).append(kCrossArrow).append(CrossWord(rx));
         if (tx.kind == ToneCell::Ctcss)
             out.rTone = tx.ctcss;
         if (tx.kind == ToneCell::Dcs)
@@ -96,13 +98,8 @@ std::string Row(const std::array<std::string, kColumns.size()> &fields) {
     return line + '\n';
 }
 
-} // namespace
-
-std::string ChannelsToCsv(const Image &image) {
-    BandLimits limits;
-    ChannelTable table;
-    LoadChannelTable(image, limits, table);
-
+std::string TableToCsv(const Image &image, const ChannelTable &table,
+                       std::span<const int> channels) {
     std::array<std::string, kColumns.size()> header;
     for (std::size_t i = 0; i < kColumns.size(); ++i)
         header[i] = kColumns[i];
@@ -110,9 +107,16 @@ std::string ChannelsToCsv(const Image &image) {
 
     const std::string &analog = ColumnChoices(kColChannelType)[0];
     const std::string &narrow = ColumnChoices(kColBandwidth)[1];
-    for (int n = 1; n <= kChannelCount; ++n) {
-        if (table.IsRowEmpty(n))
+    const std::string &high = ColumnChoices(kColPower)[1];
+    for (const int n : channels) {
+        if (n < 1 || n > kChannelCount)
             continue;
+        if (table.IsRowEmpty(n)) {
+            std::array<std::string, kColumns.size()> empty;
+            empty[0] = std::to_string(n);
+            text += Row(empty);
+            continue;
+        }
         const ChannelRow &row = table.rows[static_cast<std::size_t>(n - 1)];
         const std::int64_t rx = FrequencyFromText(row[kColRxFreq]);
         std::string_view duplex = "off";
@@ -126,10 +130,11 @@ std::string ChannelsToCsv(const Image &image) {
             ToneColumnsFor(ClassifyTone(row[kColTxTone]), ClassifyTone(row[kColRxTone]));
         const bool isAnalog = row[kColChannelType] == analog;
         const bool isNarrow = row[kColBandwidth] == narrow;
+        // Other tools know no dPMR: digital and mixed channels are DIG to them, and our own
+        // ChannelType and Bandwidth columns say exactly which.
         const std::string mode(isAnalog ? (isNarrow ? kModeNarrow : kModeWide) : kModeDigital);
         // Power bits that name no choice show empty in the table and are stored as Low.
-        const std::string power =
-            row[kColPower].empty() ? ColumnChoices(kColPower)[0] : row[kColPower];
+        const std::string power = PowerWattsText(row[kColPower] == high);
         const bool skip = row[kColScan] == ColumnChoices(kColScan)[1];
         // The grid the frequency sits on: 2.5 kHz steps are 250 units of 10 Hz.
         const std::string step = rx % 250 == 0 ? "2.50" : "3.125";
@@ -139,6 +144,26 @@ std::string ChannelsToCsv(const Image &image) {
                      row[kColChannelType], row[kColBandwidth]});
     }
     return text;
+}
+
+} // namespace
+
+std::string ChannelsToCsv(const Image &image, std::span<const int> channels) {
+    BandLimits limits;
+    ChannelTable table;
+    LoadChannelTable(image, limits, table);
+    return TableToCsv(image, table, channels);
+}
+
+std::string ChannelsToCsv(const Image &image) {
+    BandLimits limits;
+    ChannelTable table;
+    LoadChannelTable(image, limits, table);
+    std::vector<int> used;
+    for (int n = 1; n <= kChannelCount; ++n)
+        if (!table.IsRowEmpty(n))
+            used.push_back(n);
+    return TableToCsv(image, table, used);
 }
 
 FileResult ExportChannelsCsvFile(const std::string &path, const Image &image) {

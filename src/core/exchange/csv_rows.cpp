@@ -14,7 +14,7 @@ struct RowCollector {
     CsvParse &result;
     int line = 1;         // the line being fed
     int rowStartLine = 0; // 0 until the current row has a field
-    int lastRowLine = 0;  // where the last complete row ended
+    int openLine = 1;     // the last line that was fed between rows: where an open row began
     CsvRow row;
     bool failed = false;
 
@@ -32,11 +32,10 @@ void OnField(void *data, std::size_t size, void *context) {
     auto &c = *static_cast<RowCollector *>(context);
     std::string field(static_cast<const char *>(data), size);
     const auto newlines = static_cast<int>(std::count(field.begin(), field.end(), '\n'));
+    // A quoted field may run over line ends (a comment of several lines): the row starts on
+    // the line its first field started on.
     if (c.rowStartLine == 0)
         c.rowStartLine = c.line - newlines;
-    if (field.find_first_of("\r\n") != std::string::npos)
-        c.Fail(c.rowStartLine, static_cast<int>(c.row.fields.size()) + 1,
-               "a quoted field runs over a line end");
     c.row.fields.push_back(std::move(field));
 }
 
@@ -46,7 +45,6 @@ void OnRowEnd(int, void *context) {
     c.result.rows.push_back(std::move(c.row));
     c.row = {};
     c.rowStartLine = 0;
-    c.lastRowLine = c.line;
 }
 
 // Spaces are part of a field; the reader of a column decides whether they count.
@@ -68,18 +66,31 @@ CsvParse ParseCsvRows(std::string_view text) {
         return result;
     }
     csv_set_space_func(&parser, NoSpaces);
+    // A NUL byte anywhere, comments included, says the file is no text.
+    if (const auto nul = text.find('\0'); nul != std::string_view::npos) {
+        const std::size_t lineStart = text.rfind('\n', nul);
+        const std::size_t column = lineStart == std::string_view::npos ? nul : nul - lineStart - 1;
+        collector.Fail(1 + static_cast<int>(std::count(text.begin(), text.begin() + nul, '\n')), 0,
+                       "holds a NUL byte at character " + std::to_string(column + 1) +
+                           ": not a text file");
+    }
     // Fed a line at a time so that every field and row knows its line.
     std::size_t start = 0;
     while (start < text.size() && !collector.failed) {
         std::size_t end = text.find('\n', start);
         end = end == std::string_view::npos ? text.size() : end + 1;
         const std::string_view line = text.substr(start, end - start);
-        if (const auto nul = line.find('\0'); nul != std::string_view::npos) {
-            collector.Fail(collector.line, 0,
-                           "holds a NUL byte at character " + std::to_string(nul + 1) +
-                               ": not a text file");
-            break;
+        // A line that starts with # between rows is a comment; inside a quoted field it is
+        // part of the field.
+        const bool betweenRows = collector.rowStartLine == 0 && parser.quoted == 0;
+        if (betweenRows && !line.empty() && line.front() == '#') {
+            start = end;
+            if (text[end - 1] == '\n')
+                ++collector.line;
+            continue;
         }
+        if (betweenRows)
+            collector.openLine = collector.line;
         if (csv_parse(&parser, line.data(), line.size(), OnField, OnRowEnd, &collector) !=
             line.size()) {
             collector.Fail(collector.line, 0,
@@ -91,7 +102,7 @@ CsvParse ParseCsvRows(std::string_view text) {
             ++collector.line;
     }
     if (!collector.failed && csv_fini(&parser, OnField, OnRowEnd, &collector) != 0)
-        collector.Fail(collector.lastRowLine + 1, 0, "a quoted field is not closed by the end");
+        collector.Fail(collector.openLine, 0, "a quoted field is not closed by the end");
     csv_free(&parser);
     result.ok = !collector.failed;
     return result;

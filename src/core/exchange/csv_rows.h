@@ -1,6 +1,7 @@
 #pragma once
-// Splits CSV text into rows of fields with the line each row starts on, through libcsv. Text
-// that is no plain CSV (NUL bytes, malformed quotes, a field that spans lines) is refused with
+// Splits CSV text into rows of fields with the line each row starts on, through libcsv. A
+// quoted field may hold line ends; a line that starts with # between rows is a comment. Text
+// that is no plain CSV (NUL bytes, malformed quotes, a quoted field not closed) is refused with
 // the line it was found on.
 
 #include <cstddef>
@@ -20,7 +21,7 @@ struct CsvParse {
     int errorLine = 0;
     int errorColumn = 0; // 0 when the fault is not in one field
     std::string error;
-    std::vector<CsvRow> rows; // blank lines are skipped
+    std::vector<CsvRow> rows; // blank lines and comments are skipped
 };
 
 // A leading UTF-8 byte order mark is dropped; CR LF line ends read as LF.

@@ -3,6 +3,8 @@
 #include "core/exchange/channel_csv.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/program_app.h"
+#include "ui/channels/csv_import_dlg.h"
+#include "ui/channels/csv_import_report_dlg.h"
 #include "ui/channels/program_view.h"
 #include "ui/widgets/message_box.h"
 
@@ -27,9 +29,9 @@ ChannelExchangeCommands::ChannelExchangeCommands(CProgramApp &app, CMainFrame &f
 }
 
 void ChannelExchangeCommands::OnImport() {
-    const QString path = QFileDialog::getOpenFileName(&frame_, "Import channels", {}, kCsvFilter);
-    if (!path.isEmpty())
-        ImportFrom(path);
+    CCsvImportDlg dialog(&frame_);
+    if (dialog.exec() == QDialog::Accepted)
+        ImportFrom(dialog.fileName(), dialog.isStrict());
 }
 
 void ChannelExchangeCommands::OnExport() {
@@ -40,13 +42,16 @@ void ChannelExchangeCommands::OnExport() {
         ExportTo(dialog.selectedFiles().first());
 }
 
-bool ChannelExchangeCommands::ImportFrom(const QString &path) {
+bool ChannelExchangeCommands::ImportFrom(const QString &path, bool strict) {
     // The rows go over what the table shows, edits still open included.
     frame_.view()->CommitOpenEdit();
     frame_.view()->StoreChannelTable();
     dpmr::CodePlugDocument &document = app_.document();
     dpmr::Image changed = document.image;
-    const dpmr::CsvImportResult result = dpmr::ImportChannelsCsvFile(path.toStdString(), changed);
+    dpmr::CsvImportOptions options;
+    options.strict = strict;
+    const dpmr::CsvImportResult result =
+        dpmr::ImportChannelsCsvFile(path.toStdString(), changed, options);
     if (!result) {
         ShowProgramMessage(&frame_, QString::fromStdString(result.message),
                            "Nothing was imported; the channels are as they were.");
@@ -54,10 +59,12 @@ bool ChannelExchangeCommands::ImportFrom(const QString &path) {
     }
     document.ReplaceImage(changed);
     frame_.view()->OnInitialUpdate();
-    frame_.statusBar()->showMessage(QStringLiteral("%1 channels imported from %2")
-                                        .arg(result.channels)
-                                        .arg(QFileInfo(path).fileName()),
-                                    kNoticeMs);
+    const QString fileName = QFileInfo(path).fileName();
+    frame_.statusBar()->showMessage(
+        QStringLiteral("%1 from %2").arg(QString::fromStdString(result.Summary()), fileName),
+        kNoticeMs);
+    if (!result.skipped.empty() || !result.notes.empty())
+        CCsvImportReportDlg(result, fileName, &frame_).exec();
     return true;
 }
 

@@ -14,9 +14,11 @@ public:
 
     void OnImport();
     void OnExport();
-    // All or nothing: on a bad row the message names file, line and column and the table and
-    // image stay as they were. False when refused (the user has been told why).
-    bool ImportFrom(const QString &path);
+    // Rows this radio cannot hold are skipped and listed in a dialog after the import; with
+    // `strict` the first such row refuses the file. Malformed text refuses it too: the message
+    // names file, line and column and the table and image stay as they were. False when
+    // refused (the user has been told why).
+    bool ImportFrom(const QString &path, bool strict = false);
     bool ExportTo(const QString &path);
 
 private:
