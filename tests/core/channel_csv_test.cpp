@@ -14,10 +14,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <utility>
 
 namespace dpmr {
 namespace {
@@ -140,6 +142,7 @@ TEST(ChannelCsv, ExportWritesWhatOtherToolsRead) {
     put(image, 3, "146.52", "147.12", "D023N", "D023I", 3, false, 1);
     put(image, 4, "146.52", nullptr, "D754N", "123.0", 3, true, 2);
     put(image, 5, "146.52", "146.52", "None", "D025N", 0, false, 3);
+    RefreshDerivedData(image, kVhf);
     const std::string csv = ChannelsToCsv(image);
     EXPECT_NE(csv.find("\n1,,145.600000,-,0.600000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,2.50,,"
                        "5.0W,,Analog,Wide\n"),
@@ -174,8 +177,11 @@ TEST(ChannelCsv, ExportWritesWhatOtherToolsRead) {
     const CsvImportResult result = ImportChannelsCsv(some, "some.csv", other);
     ASSERT_TRUE(result) << result.message;
     EXPECT_EQ(result.deleted, 1);
+    Image expected = image;
+    ClearChannel(expected, 9);
+    RefreshDerivedData(expected, kVhf);
     EXPECT_TRUE(IsChannelEmpty(other, 9));
-    EXPECT_EQ(DescribeDifferences(image, other), "");
+    EXPECT_EQ(DescribeDifferences(expected, other), "");
 }
 
 // A list as the widely used tool's current export writes it, by hand from the format's facts:
@@ -342,7 +348,9 @@ TEST_F(ChannelCsvImport, MalformedTextIsRefusedWhole) {
     ExpectRefused("Location,Frequency,Location\n", "line 1, column 3 (Location)", "named twice");
     ExpectRefused("", "no header", "no header");
     ExpectRefused(kHeader + std::string("1,\0,146.5", 10) + "\n", "line 2", "NUL byte");
-    ExpectRefused(kHeader + "# a comment with a NUL \0 in it\n" + good, "line 2", "NUL byte");
+    constexpr char kNulComment[] = "# a comment with a NUL \0 in it\n";
+    ExpectRefused(kHeader + std::string(kNulComment, sizeof kNulComment - 1) + good, "line 2",
+                  "NUL byte");
     std::string big = kHeader;
     while (big.size() <= kMaxChannelCsvSize)
         big += good;

@@ -22,7 +22,8 @@ TEST(ToolCsv, ExportThenImportIntoANewCodePlug) {
                                          "9,Simplex,145.5,,,,\n";
     ToolRun run = RunTool({"import-csv", source, dir.File("in.csv")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, "2 channels from " + dir.File("in.csv") + " into " + source + "\n");
+    EXPECT_EQ(run.out,
+              dir.File("in.csv") + " into " + source + ": 2 channels imported, 0 rows skipped\n");
 
     ASSERT_EQ(RunTool({"export-csv", source, csv}).exitCode, 0);
     ASSERT_EQ(RunTool({"new", target, "--band", "136-174"}).exitCode, 0);
@@ -35,19 +36,66 @@ TEST(ToolCsv, ExportThenImportIntoANewCodePlug) {
     EXPECT_EQ(ReadChannel(image, 9).rxFreq, 14550000u);
 }
 
-TEST(ToolCsv, ABadListLeavesTheCodePlugAsItWas) {
+TEST(ToolCsv, RowsThatDoNotFitAreListedOnStderrAndStrictRefusesThem) {
+    TempDir dir;
+    const std::string plug = dir.File("plug.dat"), csv = dir.File("mixed.csv");
+    ASSERT_EQ(RunTool({"new", plug, "--band", "136-174"}).exitCode, 0);
+    std::ofstream(csv) << "Location,Name,Frequency,Mode,Power\n"
+                          "# two bands in one list\n"
+                          "1,Two metre,145.5,FM,5.0W\n"
+                          "2,Seventy,433.5,FM,5.0W\n"
+                          "3,Digital,145.6,DMR,1.0W\n"
+                          "4,Long name here,145.7,,50W\n";
+    const auto before = ReadFileBytes(plug);
+    ToolRun run = RunTool({"import-csv", "--strict", plug, csv});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "dpmr-tool: Cannot import \"" + csv +
+                           "\": line 4, column 3 (Frequency): 433.500000 MHz is outside the band "
+                           "136.000000-174.000000 MHz; " +
+                           plug + " unchanged\n");
+    EXPECT_EQ(ReadFileBytes(plug), before);
+
+    run = RunTool({"import-csv", plug, csv});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, csv + " into " + plug + ": 2 channels imported, 2 rows skipped\n");
+    EXPECT_EQ(run.err, csv +
+                           ": line 4: skipped: 433.500000 MHz is outside the band "
+                           "136.000000-174.000000 MHz\n" +
+                           csv +
+                           ": line 5: skipped: Mode \"DMR\" is not one this radio has (FM, "
+                           "NFM, Auto, or DIG with a dPMR ChannelType)\n" +
+                           csv +
+                           ": line 6: note: Name cut to \"Long name he\" (at most 12 "
+                           "characters)\n");
+    const Image image = LoadImage(plug);
+    EXPECT_EQ(ReadAlias(image, 4), "Long name he");
+    EXPECT_TRUE(IsChannelEmpty(image, 2));
+}
+
+TEST(ToolCsv, MalformedTextLeavesTheCodePlugAsItWas) {
     TempDir dir;
     const std::string plug = dir.File("plug.dat");
     ASSERT_EQ(RunTool({"new", plug, "--band", "136-174"}).exitCode, 0);
     const auto before = ReadFileBytes(plug);
-    std::ofstream(dir.File("bad.csv")) << "Location,Frequency\n1,145.5\n2,433.5\n";
-    const ToolRun run = RunTool({"import-csv", plug, dir.File("bad.csv")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, "dpmr-tool: Cannot import \"" + dir.File("bad.csv") +
-                           "\": line 3, column 2 (Frequency): 433.5 MHz is outside the band "
-                           "136.000000-174.000000 MHz; " +
-                           plug + " unchanged\n");
-    EXPECT_EQ(ReadFileBytes(plug), before);
+    const std::pair<std::string, std::string> cases[] = {
+        {"Location,Frequency\n1,145.5\n2,145.x\n",
+         "line 3, column 2 (Frequency): \"145.x\" is not a frequency in MHz"},
+        {"Location,Frequency\n1,145.5\n1,145.6\n",
+         "line 3, column 1 (Location): channel 1 is already on line 2"},
+        {"Location,Frequency\n1,\"145.5\n", "line 2: a quoted field is not closed by the end"},
+        {"Location,Frequency\n1,433.5\n",
+         "no row fits this radio; line 2: 433.500000 MHz is outside the band "
+         "136.000000-174.000000 MHz"},
+    };
+    for (const auto &[text, reason] : cases) {
+        std::ofstream(dir.File("bad.csv"), std::ios::trunc) << text;
+        const ToolRun run = RunTool({"import-csv", plug, dir.File("bad.csv")});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err, "dpmr-tool: Cannot import \"" + dir.File("bad.csv") + "\": " + reason +
+                               "; " + plug + " unchanged\n");
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(ReadFileBytes(plug), before);
+    }
 }
 
 } // namespace

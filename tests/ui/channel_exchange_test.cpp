@@ -7,14 +7,22 @@
 #include "ui/app/main_frame.h"
 #include "ui/app/program_app.h"
 #include "ui/channels/channel_table_view.h"
+#include "ui/channels/csv_import_dlg.h"
+#include "ui/channels/csv_import_report_dlg.h"
 #include "ui/channels/program_view.h"
 #include "ui_test_support.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QtTest>
 
@@ -62,7 +70,7 @@ private slots:
         QVERIFY(texts.contains("&Export channels..."));
     }
 
-    void importShowsTheRowsAndABadRowChangesNothing() {
+    void importShowsTheRowsAndMalformedTextChangesNothing() {
         auto app = Start();
         WriteWholeFile(Path("good.csv"), "Location,Name,Frequency,Mode\n"
                                          "2,Base,433.1,NFM\n"
@@ -72,20 +80,84 @@ private slots:
         QCOMPARE(Cell(*app, 2, kColBandwidth), QString("Narrow"));
         QCOMPARE(Cell(*app, 5, kColRxFreq), QString("446.006250"));
         QCOMPARE(ReadAlias(app->document().image, 2), std::string("Base"));
-        QVERIFY(app->mainFrame()->statusBar()->currentMessage().startsWith("2 channels imported"));
+        QCOMPARE(app->mainFrame()->statusBar()->currentMessage(),
+                 QString("2 channels imported, 0 rows skipped from good.csv"));
 
         const Image before = app->document().image;
         WriteWholeFile(Path("bad.csv"), "Location,Name,Frequency,Mode\n"
                                         "7,Ok,440.0,FM\n"
-                                        "8,Far,146.0,FM\n");
+                                        "8,Far,44x.0,FM\n");
         ModalCloser closer;
         QVERIFY(!Commands(*app).ImportFrom(Path("bad.csv")));
         QCOMPARE(closer.texts.size(), 1);
-        QVERIFY2(closer.texts[0].contains("bad.csv\": line 3, column 3 (Frequency): 146.0 MHz "
-                                          "is outside the band"),
+        QVERIFY2(closer.texts[0].contains("bad.csv\": line 3, column 3 (Frequency): \"44x.0\" is "
+                                          "not a frequency in MHz"),
                  qPrintable(closer.texts[0]));
         QVERIFY(closer.texts[0].contains("Nothing was imported"));
         QCOMPARE(Cell(*app, 7, kColRxFreq), QString()); // not even the good row
+        QVERIFY(app->document().image == before);
+    }
+
+    void rowsThatDoNotFitAreListedAfterTheImport() {
+        auto app = Start();
+        WriteWholeFile(Path("mixed.csv"), "Location,Name,Frequency,Mode\n"
+                                          "7,Ok,440.0,FM\n"
+                                          "8,Far,146.0,FM\n"
+                                          "0,Zero,441.0,FM\n"
+                                          "9,A name too long,442.0,\n");
+        QString summary;
+        QStringList rows;
+        bool listHadFocus = false;
+        QTimer::singleShot(0, [&] {
+            auto *report = qobject_cast<CCsvImportReportDlg *>(QApplication::activeModalWidget());
+            QVERIFY(report);
+            summary = report->findChild<QLabel *>("summaryLabel")->text();
+            for (int i = 0; i < report->findChild<QListWidget *>("rowsList")->count(); ++i)
+                rows << report->findChild<QListWidget *>("rowsList")->item(i)->text();
+            // The list is reached from the keyboard through its label's mnemonic.
+            QTest::keyClick(report, Qt::Key_R, Qt::AltModifier);
+            listHadFocus = report->findChild<QListWidget *>("rowsList")->hasFocus();
+            QTest::keyClick(report, Qt::Key_Escape);
+        });
+        QVERIFY(Commands(*app).ImportFrom(Path("mixed.csv")));
+        QCOMPARE(summary, QString("mixed.csv: 2 channels imported, 2 rows skipped"));
+        QCOMPARE(rows, QStringList({
+                           "line 3: skipped: 146.000000 MHz is outside the band "
+                           "400.000000-470.000000 MHz",
+                           "line 4: skipped: Location 0 is no channel of this radio (1 to 199)",
+                           "line 5: note: Name cut to \"A name too l\" (at most 12 characters)",
+                       }));
+        QVERIFY(listHadFocus);
+        QCOMPARE(Cell(*app, 7, kColRxFreq), QString("440.000000"));
+        QCOMPARE(Cell(*app, 9, kColRxFreq), QString("442.000000"));
+        QCOMPARE(Cell(*app, 8, kColRxFreq), QString());
+    }
+
+    void theImportDialogTakesFileAndStrictFromTheKeyboard() {
+        auto app = Start();
+        WriteWholeFile(Path("mixed.csv"), "Location,Name,Frequency,Mode\n"
+                                          "7,Ok,440.0,FM\n"
+                                          "8,Far,146.0,FM\n");
+        const Image before = app->document().image;
+        bool okWasDisabled = false;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<CCsvImportDlg *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            okWasDisabled = !dialog->findChild<QDialogButtonBox *>("buttons")
+                                 ->button(QDialogButtonBox::Ok)
+                                 ->isEnabled();
+            QTest::keyClicks(dialog->findChild<QLineEdit *>("fileEdit"), Path("mixed.csv"));
+            QTest::keyClick(dialog, Qt::Key_S, Qt::AltModifier);
+            QVERIFY(dialog->findChild<QCheckBox *>("strictCheck")->isChecked());
+            QTest::keyClick(dialog->findChild<QLineEdit *>("fileEdit"), Qt::Key_Return);
+        });
+        ModalCloser closer; // the refusal's message box
+        app->mainFrame()->action(Command::ImportChannels)->trigger();
+        QVERIFY(okWasDisabled);
+        QCOMPARE(closer.texts.size(), 1);
+        QVERIFY2(closer.texts[0].contains("mixed.csv\": line 3, column 3 (Frequency): 146.000000 "
+                                          "MHz is outside the band"),
+                 qPrintable(closer.texts[0]));
         QVERIFY(app->document().image == before);
     }
 

@@ -153,6 +153,7 @@ void CommitPageHook(const FieldContext &context, int n, const BatchEdit &edit, F
     for (int tone : {kEditRxTone, kEditTxTone})
         if (edit.Changed(texts, tone))
             CommitTone(texts, tone);
+    CommitGivenTones(edit, texts);
 }
 
 // An emptied channel becomes the canonical empty record: all of its 24 bytes.
@@ -255,12 +256,7 @@ void StoreChannelEditor(Image &image, const BandLimits &band, int n, const Field
     if (isNew)
         WriteNewChannel(image, band, n,
                         static_cast<std::uint64_t>(FrequencyFromText(texts[kEditRxFreq])));
-    FieldTexts stored = texts;
-    // A tone left empty is no tone: stored as "None", not as the 0.0 Hz an empty text reads as.
-    for (int tone : {kEditRxTone, kEditTxTone})
-        if (stored[static_cast<std::size_t>(tone)].empty())
-            stored[static_cast<std::size_t>(tone)] = ToneText(kNoTone);
-    StoreFields(image, band, n, kFields, stored);
+    StoreFields(image, band, n, kFields, texts);
     if (isNew) {
         ChannelRecord record = ReadChannel(image, n);
         DeriveOffset(record);
@@ -304,6 +300,15 @@ void CommitTransmitFrequency(const FieldContext &context, FieldTexts &texts) {
         return;
     // An empty transmit text becomes the lower band limit too.
     texts[kEditTxFreq] = NormaliseText(kFields[kEditTxFreq].rule, context, texts[kEditTxFreq]);
+}
+
+void CommitGivenTones(const BatchEdit &edit, FieldTexts &texts) {
+    if (texts.at(kEditRxFreq).empty())
+        return;
+    for (int tone : {kEditRxTone, kEditTxTone})
+        if (edit.given.at(static_cast<std::size_t>(tone)) &&
+            texts[static_cast<std::size_t>(tone)].empty())
+            texts[static_cast<std::size_t>(tone)] = ToneText(kNoTone);
 }
 
 void CommitTone(FieldTexts &texts, int field) {

@@ -71,5 +71,8 @@ bool CommitReceiveFrequency(const FieldContext &context, int n, FieldTexts &text
 // Transmit and tone commits run only while the receive text is not empty.
 void CommitTransmitFrequency(const FieldContext &context, FieldTexts &texts);
 void CommitTone(FieldTexts &texts, int field);
+// Changes by name (set, apply): a tone given empty is no tone, "None", and not the 0.0 Hz an
+// empty text stores as; the same change applied again then changes nothing.
+void CommitGivenTones(const BatchEdit &edit, FieldTexts &texts);
 
 } // namespace dpmr

@@ -64,11 +64,6 @@ void LoadRow(const Image &image, int n, ChannelRow &row) {
     row[kColChannelType] = Choice(kColChannelType, r.channelType);
 }
 
-// An empty tone cell (a cleared tone edit) is no tone.
-ToneCode ToneCellCode(const std::string &text) {
-    return ToneCodeFromText(text.empty() ? ToneText(kNoTone) : text);
-}
-
 // Only the fields the table shows are written; the channel editor's fields keep their bits. A
 // row that brings an empty channel into use first gets the new-channel settings.
 void StoreRow(const ChannelRow &row, Image &image, const BandLimits &limits, int n) {
@@ -89,8 +84,8 @@ void StoreRow(const ChannelRow &row, Image &image, const BandLimits &limits, int
         r.txFreq = static_cast<std::uint64_t>(FrequencyFromText(row[kColTxFreq]));
         DeriveOffset(r);
     }
-    r.rxTone = ToneCellCode(row[kColRxTone]);
-    r.txTone = ToneCellCode(row[kColTxTone]);
+    r.rxTone = ToneCodeFromText(row[kColRxTone]);
+    r.txTone = ToneCodeFromText(row[kColTxTone]);
     r.txPower = row[kColPower] == Choice(kColPower, kPowerHigh) ? kHighPower : 0;
     r.scan = row[kColScan] == Choice(kColScan, kScanAdd);
     r.narrow = row[kColBandwidth] == Choice(kColBandwidth, kNarrow);

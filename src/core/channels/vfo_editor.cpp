@@ -99,6 +99,7 @@ void CommitPageHook(const FieldContext &context, int, const BatchEdit &edit, Fie
     for (int tone : {kEditRxTone, kEditTxTone})
         if (changed(tone))
             CommitTone(texts, tone);
+    CommitGivenTones(edit, texts);
 }
 void StorePageHook(Image &image, const BandLimits &band, int, const FieldTexts &texts) {
     StoreVfoEditor(image, band, texts);

@@ -7,6 +7,7 @@
 #include "core/image/tone.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -119,8 +120,7 @@ public:
         : f_(fields), band_(band), out_(out) {}
 
     void Read() {
-        ReadFrequencies() && ReadTones() && ReadMode() && ReadPower() && ReadSkip();
-        if (out_.fit == RowFit::Fits)
+        if (ReadFrequencies() && ReadTones() && ReadMode() && ReadPower() && ReadSkip())
             ReadName();
     }
 

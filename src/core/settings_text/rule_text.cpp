@@ -107,8 +107,10 @@ std::string RejectText(const FieldRule &rule, const Image &image, std::string_vi
     case RuleKind::Frequency:
         return text.empty() || (IsDecimal(text) && !text.starts_with('-')) ? "" : "not a frequency";
     case RuleKind::Tone: {
+        // Empty is no tone, as a cleared tone chooser stores it.
         const auto &tones = ToneList();
-        return std::find(tones.begin(), tones.end(), NormalizeToneText(text)) != tones.end()
+        return text.empty() ||
+                       std::find(tones.begin(), tones.end(), NormalizeToneText(text)) != tones.end()
                    ? ""
                    : "not a tone";
     }

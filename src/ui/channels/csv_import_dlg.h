@@ -18,7 +18,6 @@ public:
 
     QString fileName() const;
     bool isStrict() const;
-    Ui::CCsvImportDlg &ui() { return *ui_; }
 
 private:
     void OnBrowse();

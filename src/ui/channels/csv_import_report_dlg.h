@@ -18,8 +18,6 @@ public:
                         QWidget *parent);
     ~CCsvImportReportDlg() override;
 
-    Ui::CCsvImportReportDlg &ui() { return *ui_; }
-
 private:
     std::unique_ptr<Ui::CCsvImportReportDlg> ui_;
 };
