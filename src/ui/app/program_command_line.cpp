@@ -9,9 +9,10 @@ namespace {
 
 // QApplication reads these from argv itself; they are accepted here and left to it.
 const char *const kQtValueOptions[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-    "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style", "stylesheet",
-    "title", "name", "icon", "qmljsdebugger"};
+    "platform",     "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+    "qwindowicon",  "qwindowtitle",       "session",       "display", "geometry",
+    "style",        "stylesheet",         "title",         "name",    "icon",
+    "qmljsdebugger"};
 const char *const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 QString Usage() {
@@ -47,8 +48,8 @@ ProgramCommandLine ParseProgramCommandLine(const QStringList &arguments) {
     const QString program = QCoreApplication::applicationName();
     if (!parser.parse(arguments)) {
         line.exitCode = 2;
-        line.error = program + ": " + parser.errorText() + "\n" + Usage() +
-                     "Try '" + program + " --help' for more information.\n";
+        line.error = program + ": " + parser.errorText() + "\n" + Usage() + "Try '" + program +
+                     " --help' for more information.\n";
         return line;
     }
     if (parser.isSet(help)) {
