@@ -12,6 +12,8 @@ cp "$include" "$work"
 # section without editing anything here.
 commands=$("$program" --help | awk 'tolower($0) ~ /^subcommands:$/ { on = 1; next }
                                     /^[^ ]/ { on = 0 } on && /^  [a-z]/ { print $1 }')
+# The closing line of the tool's help ends every command's help too; once is enough.
+footer=$("$program" --help | tail -n1)
 if [ -n "$commands" ]; then
     {
         echo "[COMMANDS]"
@@ -19,7 +21,8 @@ if [ -n "$commands" ]; then
             echo ".SS $command"
             echo ".nf"
             # roff: a backslash is \e, a line may not start with a dot or an apostrophe.
-            "$program" "$command" --help | sed -e 's/\\/\\e/g' -e "s/^[.']/\\\\\&&/"
+            "$program" "$command" --help | grep -vxF -- "${footer:-$'\n'}" |
+                sed -e 's/\\/\\e/g' -e "s/^[.']/\\\\\&&/"
             echo ".fi"
         done
     } >>"$work"

@@ -65,7 +65,9 @@ std::string DuplicatePort(const std::vector<std::string> &ports) {
 ParseOutcome ParseToolOptions(int argc, const char *const *argv, ToolOptions &options) {
     CLI::App app("Reads and writes the radio, and makes, inspects and converts code plug files.",
                  "dpmr-tool");
-    app.require_subcommand(1);
+    // At most one command; none is reported after the parse, so that a mistyped option is
+    // named first.
+    app.require_subcommand(0, 1);
     app.set_version_flag("--version", std::string("dpmr-tool " DPMR_VERSION "\n") + kLicenceNotice,
                          "print the version and exit");
     app.add_flag("--trace", options.trace,
@@ -169,6 +171,8 @@ ParseOutcome ParseToolOptions(int argc, const char *const *argv, ToolOptions &op
         if (command->parsed())
             options.command = which;
 
+    if (options.command == Command::None)
+        return usageError("give a command");
     const bool link = options.command == Command::Read || options.command == Command::Write;
     if (options.trace && !link)
         return usageError("--trace is for read and write only");

@@ -16,6 +16,9 @@ source /usr/share/bash-completion/bash_completion
 # shellcheck disable=SC1091
 source "$source_dir/packaging/bash-completion/dpmr-tool"
 
+# Outside a real completion bash refuses compopt; what it would set is not checked here.
+compopt() { :; }
+
 # Completes the line (the cursor at its end) and prints one candidate a line.
 complete_line() {
     COMP_LINE=$1
@@ -50,6 +53,11 @@ expect "dpmr-tool new x.dat --band " 136-174 350-390 400-470
 expect "dpmr-tool get fleet.dat alarm.al" alarm.alarm_time
 expect "dpmr-tool set fleet.dat alarm.alarm_t" alarm.alarm_time=
 expect "dpmr-tool dump fleet.dat --section ala" alarm
+expect "dpmr-tool dump fleet.dat --section " channel dpmr.basic dpmr.contacts
+# A numbered row waits for its number, then completes with it.
+expect "dpmr-tool get fleet.dat chan" channel.
+expect "dpmr-tool get fleet.dat channel.5.rx_f" channel.5.rx_freq
+expect "dpmr-tool set fleet.dat dpmr.contacts.12.na" dpmr.contacts.12.name=
 
 # File names after a command.
 touch "$work/fleet.dat" "$work/list.csv"

@@ -4,6 +4,11 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+// Outside any namespace, as the macro requires.
+static void InitApplicationIcons() {
+    Q_INIT_RESOURCE(app_icons);
+}
+
 namespace {
 
 constexpr int kScale = 2; // drawn at twice the 16 x 15 size for sharp high-DPI toolbars
@@ -119,7 +124,9 @@ QIcon ToolbarIcon(ToolbarImage image) {
 }
 
 QIcon ApplicationIcon() {
-    // The hicolor PNGs the desktop menu shows, built in as resources.
+    // The hicolor PNGs the desktop menu shows, built in as resources; a static library's
+    // resources are registered by hand.
+    InitApplicationIcons();
     QIcon icon;
     for (const int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/dpmr-cps-%1.png").arg(size), QSize(size, size));

@@ -53,7 +53,8 @@ ProgramCommandLine ParseProgramCommandLine(const QStringList &arguments) {
         return line;
     }
     if (parser.isSet(help)) {
-        line.output = parser.helpText();
+        // Without an application object the parser cannot know the program's name.
+        line.output = parser.helpText().replace("<executable_name>", program);
         return line;
     }
     if (parser.isSet(version)) {
