@@ -16,7 +16,7 @@ const char *const kQtValueOptions[] = {
 const char *const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 QString Usage() {
-    return QStringLiteral("Usage: %1 [FILE]\n").arg(QCoreApplication::applicationName());
+    return QStringLiteral("Usage: %1 [options] [FILE]\n").arg(QCoreApplication::applicationName());
 }
 
 } // namespace
@@ -53,8 +53,10 @@ ProgramCommandLine ParseProgramCommandLine(const QStringList &arguments) {
         return line;
     }
     if (parser.isSet(help)) {
-        // Without an application object the parser cannot know the program's name.
-        line.output = parser.helpText().replace("<executable_name>", program);
+        // The parser names the program after argv[0], or "<executable_name>" before the
+        // application object exists; the usage line gives its name.
+        const QString text = parser.helpText();
+        line.output = Usage().chopped(1) + text.mid(text.indexOf('\n'));
         return line;
     }
     if (parser.isSet(version)) {
