@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Installs the Debian packages dpmr-cps needs to build, run and test; does nothing when all
-# are present. Extra package names may be given as arguments.
+# Installs the Debian packages dpmr-cps needs to build, run, test and package (debhelper,
+# help2man for the man pages, udev for its rules folder, and the checkers lintian, appstreamcli,
+# bash-completion and man); does nothing when all are present. Extra package names may be
+# given as arguments.
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config libgtest-dev qt6-base-dev libgl-dev libcsv-dev libcli11-dev
           libtomlplusplus-dev
-          desktop-file-utils dpkg-dev file ccache "$@")
+          desktop-file-utils dpkg-dev file ccache
+          debhelper help2man udev lintian appstream bash-completion man-db "$@")
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

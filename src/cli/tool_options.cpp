@@ -1,5 +1,6 @@
 #include "cli/tool_options.h"
 
+#include "core/app/licence_notice.h"
 #include "core/image/band_limits.h"
 #include "core/link/port_names.h"
 
@@ -27,6 +28,7 @@ constexpr const char *kUsage =
     "       dpmr-tool set FILE.dat FIELD=VALUE [FIELD=VALUE ...]\n"
     "       dpmr-tool diff A.dat B.dat\n"
     "       dpmr-tool fields\n"
+    "       dpmr-tool --help | --version\n"
     "dpmr-tool COMMAND --help describes a command.\n";
 
 constexpr const char *kPortHelp =
@@ -46,8 +48,8 @@ std::string CanonicalDevice(const std::string &port) {
 
 void AddBackupOption(CLI::App &command, ToolOptions &options) {
     command.add_option("--backup-folder", options.backupFolder,
-                       "where the automatic backups go (default: DATA/backups beside the "
-                       "program, or in ~/.config/dpmr-cps/)");
+                       "where the automatic backups go (default: ~/.local/share/dpmr-cps/DATA/"
+                       "backups, or DATA/backups beside a portable copy)");
 }
 
 } // namespace
@@ -63,7 +65,11 @@ std::string DuplicatePort(const std::vector<std::string> &ports) {
 ParseOutcome ParseToolOptions(int argc, const char *const *argv, ToolOptions &options) {
     CLI::App app("Reads and writes the radio, and makes, inspects and converts code plug files.",
                  "dpmr-tool");
-    app.require_subcommand(1);
+    // At most one command; none is reported after the parse, so that a mistyped option is
+    // named first.
+    app.require_subcommand(0, 1);
+    app.set_version_flag("--version", std::string("dpmr-tool " DPMR_VERSION "\n") + kLicenceNotice,
+                         "print the version and exit");
     app.add_flag("--trace", options.trace,
                  "print every byte sent (>) and received (<) on stderr (read and write)");
     app.footer("Every failure exits non-zero after one line on stderr naming the port or file.");
@@ -144,6 +150,9 @@ ParseOutcome ParseToolOptions(int argc, const char *const *argv, ToolOptions &op
         // help() describes the command given before --help, or the whole tool.
         std::fputs(app.help().c_str(), stdout);
         return {false, 0};
+    } catch (const CLI::CallForVersion &version) {
+        std::fputs(version.what(), stdout);
+        return {false, 0};
     } catch (const CLI::ParseError &error) {
         return usageError(error.what());
     }
@@ -165,6 +174,8 @@ ParseOutcome ParseToolOptions(int argc, const char *const *argv, ToolOptions &op
         if (command->parsed())
             options.command = which;
 
+    if (options.command == Command::None)
+        return usageError("give a command");
     const bool link = options.command == Command::Read || options.command == Command::Write;
     if (options.trace && !link)
         return usageError("--trace is for read and write only");

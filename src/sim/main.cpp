@@ -1,6 +1,7 @@
 // dpmr-radio-sim: a virtual radio on a pseudo-terminal, for trying the program without a radio
 // and for testing the link against every fault a real line has.
 
+#include "core/app/licence_notice.h"
 #include "core/image/code_plug_file.h"
 #include "core/image/factory_defaults.h"
 #include "sim/pseudo_terminal.h"
@@ -78,6 +79,10 @@ int main(int argc, char **argv) {
     for (const auto &arg : args) {
         if (arg == "--help" || arg == "-h") {
             std::cout << sim::kSimUsage;
+            return 0;
+        }
+        if (arg == "--version") {
+            std::cout << "dpmr-radio-sim " DPMR_VERSION "\n" << kLicenceNotice;
             return 0;
         }
     }

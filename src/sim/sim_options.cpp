@@ -29,7 +29,9 @@ const char *const kSimUsage =
     "      hangup:K         close the terminal when block K arrives, then exit\n"
     "      ignore-write:K   acknowledge block K of a write without keeping it\n"
     "      ack-delay:K:MS   acknowledge block K after MS milliseconds\n"
-    "      byte-gap:K:MS    MS milliseconds between the bytes of block K's read reply\n";
+    "      byte-gap:K:MS    MS milliseconds between the bytes of block K's read reply\n"
+    "  -h, --help          show this help and exit\n"
+    "  --version           show the version and exit\n";
 
 namespace {
 

@@ -2,20 +2,34 @@
 
 #include "core/app/app_paths.h"
 #include "ui/app/program_app.h"
+#include "ui/app/program_command_line.h"
 #include "ui/widgets/message_box.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[]) {
+    // The name is the window class (StartupWMClass of the desktop entry) and the name the
+    // command line answers with.
+    QCoreApplication::setApplicationName("dpmr-cps");
+    QCoreApplication::setApplicationVersion(DPMR_VERSION);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const ProgramCommandLine line = ParseProgramCommandLine(arguments);
+    if (!line.run) {
+        std::fputs(line.output.toLocal8Bit().constData(), stdout);
+        std::fputs(line.error.toLocal8Bit().constData(), stderr);
+        return line.exitCode;
+    }
+
     QApplication application(argc, argv);
-    QApplication::setApplicationName(kProgramCaption);
+    QGuiApplication::setDesktopFileName("dpmr-cps");
 
-    QStringList files = QApplication::arguments();
-    files.removeFirst();
-
-    CProgramApp program(dpmr::ExecutableFolder());
+    CProgramApp program(dpmr::ResolveAppPaths(dpmr::ExecutableFolder()));
     QString error;
-    if (!program.InitInstance(files, error)) {
+    if (!program.InitInstance(line.files, error)) {
         ShowProgramMessage(nullptr, error);
         return 1;
     }

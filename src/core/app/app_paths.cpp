@@ -1,8 +1,8 @@
 #include "core/app/app_paths.h"
 
-#include <cerrno>
 #include <cstdlib>
 #include <limits.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,12 +19,24 @@ std::string WithSlash(std::string folder) {
 void MakeFolders(const std::string &folder) {
     for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
          slash = folder.find('/', slash + 1))
-        ::mkdir(folder.substr(0, slash).c_str(), 0755);
-    ::mkdir(folder.c_str(), 0755);
+        ::mkdir(folder.substr(0, slash).c_str(), 0700);
+    ::mkdir(folder.c_str(), 0700);
 }
 
-AppPaths PathsIn(const std::string &folder) {
-    return {folder, folder + "Program.ini", folder + "DATA"};
+std::string HomeFolder() {
+    if (const char *home = std::getenv("HOME"); home && *home == '/')
+        return home;
+    // A service or sudo without HOME: the account's own folder, never the executable's.
+    if (const passwd *account = ::getpwuid(::getuid()); account && account->pw_dir)
+        return account->pw_dir;
+    return "/tmp";
+}
+
+// $VARIABLE when it is an absolute path (the XDG rule), else HOME/fallback.
+std::string XdgFolder(const char *variable, const char *fallback) {
+    if (const char *value = std::getenv(variable); value && *value == '/')
+        return value;
+    return WithSlash(HomeFolder()) + fallback;
 }
 
 } // namespace
@@ -38,20 +50,24 @@ std::string ExecutableFolder() {
     return path.substr(0, path.rfind('/') + 1);
 }
 
+AppPaths PathsBeside(const std::string &folder) {
+    const std::string beside = WithSlash(folder);
+    return {beside + "Program.ini", beside + "DATA"};
+}
+
+bool IsPortableCopy(const std::string &executableFolder) {
+    struct stat info {};
+    return ::stat((WithSlash(executableFolder) + kPortableMarker).c_str(), &info) == 0;
+}
+
 AppPaths ResolveAppPaths(const std::string &executableFolder) {
-    const std::string beside = WithSlash(executableFolder);
-    if (::access(beside.c_str(), W_OK) == 0)
-        return PathsIn(beside);
-    std::string config;
-    if (const char *xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/')
-        config = xdg;
-    else if (const char *home = std::getenv("HOME"); home && *home)
-        config = std::string(home) + "/.config";
-    else
-        return PathsIn(beside);
-    const std::string folder = WithSlash(WithSlash(config) + "dpmr-cps");
-    MakeFolders(folder.substr(0, folder.size() - 1));
-    return PathsIn(folder);
+    if (IsPortableCopy(executableFolder))
+        return PathsBeside(executableFolder);
+    const std::string config = WithSlash(XdgFolder("XDG_CONFIG_HOME", ".config")) + "dpmr-cps";
+    const std::string data = WithSlash(XdgFolder("XDG_DATA_HOME", ".local/share")) + "dpmr-cps";
+    MakeFolders(config);
+    MakeFolders(data);
+    return {config + "/Program.ini", data + "/DATA"};
 }
 
 void EnsureDataFolder(const AppPaths &paths) {

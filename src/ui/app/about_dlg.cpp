@@ -12,13 +12,17 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent) {
     icon->setPixmap(ApplicationIcon().pixmap(32, 32));
     auto *version = new QLabel("Version 1.5.4", this);
     auto *purpose = new QLabel("Programming software for dPMR and FM handheld radios", this);
+    auto *licence = new QLabel("Free software under the GNU General Public License, version 3 or "
+                               "later (GPL-3.0-or-later), without any warranty.",
+                               this);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto *layout = new QGridLayout(this);
-    layout->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
+    layout->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
     layout->addWidget(version, 0, 1);
     layout->addWidget(purpose, 1, 1);
-    layout->addWidget(buttons, 2, 0, 1, 2);
+    layout->addWidget(licence, 2, 1);
+    layout->addWidget(buttons, 3, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -4,6 +4,11 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+// Outside any namespace, as the macro requires.
+static void InitApplicationIcons() {
+    Q_INIT_RESOURCE(app_icons);
+}
+
 namespace {
 
 constexpr int kScale = 2; // drawn at twice the 16 x 15 size for sharp high-DPI toolbars
@@ -119,23 +124,11 @@ QIcon ToolbarIcon(ToolbarImage image) {
 }
 
 QIcon ApplicationIcon() {
-    QPixmap pixmap = Canvas(32, 32);
-    {
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(kScale, kScale);
-        p.setPen(QPen(QColor(20, 20, 20), 1.2));
-        p.setBrush(QColor(50, 55, 60));
-        p.drawRoundedRect(QRectF(9, 9, 14, 21), 2, 2);
-        p.drawRect(QRectF(11, 1, 2.5, 8));
-        p.setBrush(QColor(140, 210, 150));
-        p.drawRect(QRectF(11, 12, 10, 6));
-        p.setPen(QPen(QColor(30, 30, 30), 0.8));
-        p.setBrush(QColor(170, 170, 170));
-        for (int row = 0; row < 3; ++row)
-            for (int column = 0; column < 3; ++column)
-                p.drawRect(QRectF(11.5 + column * 3.3, 20 + row * 3, 2.4, 2));
-    }
-    pixmap.setDevicePixelRatio(kScale);
-    return QIcon(pixmap);
+    // The hicolor PNGs the desktop menu shows, built in as resources; a static library's
+    // resources are registered by hand.
+    InitApplicationIcons();
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/dpmr-cps-%1.png").arg(size), QSize(size, size));
+    return icon;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The toolbar images and the application icon, drawn here so they need no image files.
+// The toolbar images, drawn here so they need no image files, and the application icon: the
+// picture the desktop menu shows (packaging/icons).
 
 #include <QIcon>
 

@@ -2,13 +2,13 @@
 
 #include "ui/app/main_frame.h"
 
-CProgramApp::CProgramApp(std::string executableFolder)
-    : executableFolder_(std::move(executableFolder)) {}
+CProgramApp::CProgramApp(dpmr::AppPaths paths) : paths_(std::move(paths)) {}
+
+CProgramApp::CProgramApp(const std::string &folder) : CProgramApp(dpmr::PathsBeside(folder)) {}
 
 CProgramApp::~CProgramApp() = default;
 
 bool CProgramApp::InitInstance(const QStringList &files, QString &error) {
-    paths_ = dpmr::ResolveAppPaths(executableFolder_);
     settings_.setPath(paths_.settingsFile);
     portName = settings_.Read("Setup", "COM"); // replaces "COM1" even when empty
     lastPath = settings_.Read("Setup", "LASTPATH");

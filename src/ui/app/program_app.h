@@ -15,8 +15,10 @@ class CMainFrame;
 
 class CProgramApp {
 public:
-    // The folder "Program.ini" and "DATA" belong beside (the executable's, normally).
-    explicit CProgramApp(std::string executableFolder);
+    // Where "Program.ini" and "DATA" are (ResolveAppPaths for the running program).
+    explicit CProgramApp(dpmr::AppPaths paths);
+    // Both in this folder.
+    explicit CProgramApp(const std::string &folder);
     ~CProgramApp();
 
     // Start-up: settings, data folder, the first document (a file named in `files`, else a
@@ -36,7 +38,6 @@ public:
     dpmr::LinkFlags link;
 
 private:
-    std::string executableFolder_;
     dpmr::AppPaths paths_;
     dpmr::SettingsFile settings_;
     dpmr::CodePlugDocument document_;
