@@ -1,12 +1,14 @@
 // dpmr-cps: reads, edits and writes the code plug of a dPMR / FM handheld radio.
 
 #include "core/app/app_paths.h"
+#include "core/image/code_plug_file.h"
 #include "ui/app/program_app.h"
 #include "ui/widgets/message_box.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
+    dpmr::IgnoreFileSizeSignal();
     QApplication application(argc, argv);
     QApplication::setApplicationName(kProgramCaption);
 

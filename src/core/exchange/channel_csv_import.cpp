@@ -3,18 +3,17 @@
 #include "core/exchange/channel_csv.h"
 #include "core/exchange/channel_csv_columns.h"
 #include "core/exchange/csv_rows.h"
+#include "core/files/input_file.h"
 #include "core/image/frequency.h"
 #include "core/image/memory_map.h"
 #include "core/image/tone.h"
+#include "core/text/message_text.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <optional>
-#include <sys/stat.h>
 
 namespace dpmr {
 
@@ -51,12 +50,6 @@ bool IsDecimal(std::string_view text) {
     if (dot == std::string_view::npos)
         return !text.empty() && digits(text);
     return text.size() > 1 && digits(text.substr(0, dot)) && digits(text.substr(dot + 1));
-}
-
-std::string Quoted(std::string_view text) {
-    std::string quoted(1, '"');
-    quoted.append(text).push_back('"');
-    return quoted;
 }
 
 // The fields of one data row by column name; a column the header lacks reads as empty.
@@ -304,11 +297,13 @@ public:
         std::string where = "line " + std::to_string(line);
         if (column > 0)
             where += ", column " + std::to_string(column) +
-                     (columnName.empty() ? "" : " (" + columnName + ")");
-        return {false, "Cannot import \"" + source_ + "\": " + where + ": " + what, 0};
+                     (columnName.empty() ? "" : " (" + EscapedText(columnName) + ")");
+        return {false,
+                "Cannot import " + Quoted(source_, kEchoedPathLength) + ": " + where + ": " + what,
+                0};
     }
     CsvImportResult Whole(const std::string &what) const {
-        return {false, "Cannot import \"" + source_ + "\": " + what, 0};
+        return {false, "Cannot import " + Quoted(source_, kEchoedPathLength) + ": " + what, 0};
     }
 
 private:
@@ -371,7 +366,7 @@ CsvImportResult ImportChannelsCsv(std::string_view text, const std::string &sour
         const auto [previous, fresh] = lineOfLocation.emplace(static_cast<int>(n), row.line);
         if (!fresh)
             return fail.At(row.line, locationColumn, "Location",
-                           "channel " + location + " is already on line " +
+                           "channel " + EscapedText(location) + " is already on line " +
                                std::to_string(previous->second));
 
         ChannelRow &cells = table.rows[static_cast<std::size_t>(n - 1)];
@@ -395,23 +390,16 @@ CsvImportResult ImportChannelsCsv(std::string_view text, const std::string &sour
 }
 
 CsvImportResult ImportChannelsCsvFile(const std::string &path, Image &image) {
-    const ImportFailure fail(path);
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return fail.Whole(std::strerror(errno));
-    if (S_ISDIR(info.st_mode))
-        return fail.Whole(std::strerror(EISDIR));
-    if (static_cast<std::size_t>(info.st_size) > kMaxChannelCsvSize)
-        return fail.Whole("the file holds " + std::to_string(info.st_size) +
-                          " bytes; a channel list is at most " +
-                          std::to_string(kMaxChannelCsvSize));
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return fail.Whole(std::strerror(errno));
-    std::string text(static_cast<std::size_t>(info.st_size), '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (in.gcount() != static_cast<std::streamsize>(text.size()))
-        return fail.Whole("the file could not be read whole");
+    // Read, not sized: a list may come through a pipe (/dev/stdin, <(command)).
+    std::string text;
+    if (const InputResult read =
+            ReadInputFile(path, InputKind::FileOrPipe, kMaxChannelCsvSize + 1, text);
+        !read)
+        return ImportFailure(path).Whole(read.reason);
+    if (text.size() > kMaxChannelCsvSize)
+        return ImportFailure(path).Whole("the file holds more than " +
+                                         std::to_string(kMaxChannelCsvSize) +
+                                         " bytes; a channel list is at most that");
     return ImportChannelsCsv(text, path, image);
 }
 
