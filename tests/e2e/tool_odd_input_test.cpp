@@ -81,7 +81,7 @@ TEST_F(ToolOddInput, NamedPipesDoNotHangAndAreNotReplaced) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
     FifoRescue rescue(fifo, 3s);
     for (const std::vector<std::string> &args : {std::vector<std::string>{"info", fifo},
-                                                 {"set", fifo, "basic.squelch=3"},
+                                                 {"set", fifo, "basic.sql=7"},
                                                  {"import-csv", fifo, fifo}}) {
         const ToolRun run = RunTool(args);
         EXPECT_EQ(run.exitCode, 1) << args[0] << ": " << run.err;
@@ -106,7 +106,7 @@ TEST_F(ToolOddInput, ADeviceIsNoCodePlug) {
     if (::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 5)) != 0)
         GTEST_SKIP() << "cannot make a device node here: " << std::strerror(errno);
     for (const std::vector<std::string> &args :
-         {std::vector<std::string>{"set", node, "basic.squelch=3"},
+         {std::vector<std::string>{"set", node, "basic.sql=7"},
           {"info", node},
           {"apply", plug, node},
           {"export-csv", plug, node}}) {
@@ -176,7 +176,7 @@ TEST_F(ToolOddInput, AFileSizeLimitIsAWriteErrorAndLeavesNoTemporaryFile) {
     const std::string errFile = dir.File("stderr.txt");
     const std::string fresh = dir.File("fresh.dat");
     for (const std::vector<std::string> &args :
-         {std::vector<std::string>{"new", fresh}, {"set", plug, "basic.squelch=3"}}) {
+         {std::vector<std::string>{"new", fresh}, {"set", plug, "basic.sql=7"}}) {
         const LimitedRun run = RunToolWithFileSizeLimit(4096, args, errFile);
         EXPECT_TRUE(run.exited) << args[0] << ": killed by signal " << run.code;
         EXPECT_EQ(run.code, 1) << args[0];
