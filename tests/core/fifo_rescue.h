@@ -20,11 +20,13 @@ public:
         : thread_([this, path = std::move(path), after] {
               std::unique_lock lock(mutex_);
               while (!wake_.wait_for(lock, after, [this] { return done_; })) {
+                  // Set first: the reader may look as soon as the open below releases it.
+                  const bool before = rescued.exchange(true);
                   const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-                  if (fd >= 0) { // somebody was waiting to read
-                      rescued = true;
+                  if (fd >= 0) // somebody was waiting to read
                       ::close(fd);
-                  }
+                  else
+                      rescued = before;
               }
           }) {}
     ~FifoRescue() {
