@@ -3,9 +3,11 @@
 
 #include "cli/tool_commands.h"
 #include "cli/tool_options.h"
+#include "core/image/code_plug_file.h"
 
 int main(int argc, char **argv) {
     using namespace dpmr::cli;
+    dpmr::IgnoreFileSizeSignal();
     ToolOptions options;
     if (const ParseOutcome parsed = ParseToolOptions(argc, argv, options); !parsed.proceed)
         return parsed.exitCode;

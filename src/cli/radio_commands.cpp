@@ -12,6 +12,7 @@
 #include "core/link/radio_link.h"
 #include "core/link/serial_port.h"
 #include "core/link/trace_port.h"
+#include "core/text/message_text.h"
 
 #include <array>
 #include <atomic>
@@ -62,7 +63,8 @@ private:
 
 std::string PortLabel(const std::string &port) {
     const std::string device = ResolvePortName(port);
-    return device.empty() || device == port ? port : port + " (" + device + ")";
+    const std::string label = device.empty() || device == port ? port : port + " (" + device + ")";
+    return EscapedText(label, kEchoedPathLength);
 }
 
 // Refuse early what could only fail after a whole exchange.
@@ -131,17 +133,26 @@ LinkRun RunLink(Fleet &fleet, std::size_t slot, LinkDirection direction, const I
 std::string VerifyDifference(const Image &written, const LinkOutcome &check,
                              const std::string &file) {
     // A radio without band limits gets those of its identification on every read.
+    if (!check.shortReplies.empty()) {
+        const ShortReply &first = check.shortReplies.front();
+        char what[200];
+        std::snprintf(what, sizeof what,
+                      "verify failed: block %d (0x%04zX) came back with %zu of %zu bytes",
+                      first.block, BlockAddress(first.block), first.received, kLinkBlockSize);
+        return what;
+    }
     Image expected = written;
     FillMissingBandLimits(expected, check.identifiedLow, check.identifiedHigh);
     for (std::size_t i = kLinkFirst; i < kLinkEnd; ++i) {
         if (check.image[i] == expected[i])
             continue;
         const std::size_t block = (i - kLinkFirst) / kLinkBlockSize;
-        char what[200];
-        std::snprintf(what, sizeof what,
-                      "verify failed: block %zu (0x%04zX) differs from %s, first at 0x%04zX",
-                      block + 1, kLinkFirst + block * kLinkBlockSize, file.c_str(), i);
-        return what;
+        char where[64], first[32];
+        std::snprintf(where, sizeof where, "block %zu (0x%04zX)", block + 1,
+                      kLinkFirst + block * kLinkBlockSize);
+        std::snprintf(first, sizeof first, "0x%04zX", i);
+        return std::string("verify failed: ") + where + " differs from " +
+               EscapedText(file, kEchoedPathLength) + ", first at " + first;
     }
     return {};
 }
@@ -159,7 +170,12 @@ void WritePort(Fleet &fleet, std::size_t slot, const Image &image) {
         fleet.board.EndPhase(slot, "written");
         return;
     }
-    const LinkRun check = RunLink(fleet, slot, LinkDirection::Read, image, "verify");
+    // The read-back starts from the complement of what was written, so that no byte that
+    // failed to come back can pass for one that matches.
+    Image unlike = image;
+    for (std::size_t i = kLinkFirst; i < kLinkEnd; ++i)
+        unlike[i] = static_cast<std::uint8_t>(~image[i]);
+    const LinkRun check = RunLink(fleet, slot, LinkDirection::Read, unlike, "verify");
     if (!check.outcome.completed) {
         result = {false, check.cancelled, check.failure + " (while verifying)"};
     } else if (std::string difference = VerifyDifference(image, check.outcome, fleet.options.file);
@@ -177,11 +193,12 @@ void ReadPort(Fleet &fleet, std::size_t slot, const Image &base, const std::stri
     const std::string &file = fleet.options.files[slot];
     const LinkRun run = RunLink(fleet, slot, LinkDirection::Read, base, "read");
     if (!run.outcome.completed) {
-        result = {false, run.cancelled, run.failure + "; " + file + " not written"};
+        result = {false, run.cancelled,
+                  run.failure + "; " + EscapedText(file, kEchoedPathLength) + " not written"};
     } else if (const FileResult saved = SaveCodePlugFile(file, run.outcome.image); !saved) {
         result = {false, false, saved.message};
     } else {
-        result = {true, false, "read into " + file};
+        result = {true, false, "read into " + EscapedText(file, kEchoedPathLength)};
         // The read is safe in its file already; a backup that fails only says so.
         const BackupResult backup =
             SaveBackup(backups, BackupReason::Read, run.outcome.image, kept);
@@ -248,7 +265,8 @@ int RunReadCommand(const ToolOptions &options) {
         const std::string &file = options.files[i];
         std::string reason;
         if (!CanCreateBeside(file, reason)) {
-            std::fprintf(stderr, "dpmr-tool: %s: %s\n", file.c_str(), reason.c_str());
+            std::fprintf(stderr, "dpmr-tool: %s: %s\n",
+                         EscapedText(file, kEchoedPathLength).c_str(), reason.c_str());
             return kExitFailed;
         }
         // Bytes 0x0000-0x00FF never come from the radio: keep those of the file read into, or

@@ -1,18 +1,26 @@
 // dump, apply, get, set, diff and fields: thin over core/settings_text, which holds the rules.
 
 #include "cli/tool_commands.h"
+#include "core/files/input_file.h"
 #include "core/image/code_plug_file.h"
 #include "core/settings_text/field_listing.h"
 #include "core/settings_text/settings_toml.h"
+#include "core/text/message_text.h"
 
 #include <cstdio>
-#include <fstream>
 #include <map>
-#include <sstream>
 
 namespace dpmr::cli {
 
 namespace {
+
+// A whole dump is some 100 KB.
+constexpr std::size_t kMaxDocumentSize = 4 * 1024 * 1024;
+
+// A file name as messages show it.
+std::string Shown(const std::string &path) {
+    return EscapedText(path, kEchoedPathLength);
+}
 
 int Fail(const std::string &message) {
     std::fprintf(stderr, "dpmr-tool: %s\n", message.c_str());
@@ -24,7 +32,7 @@ int ApplyAndSave(const std::string &file, Image &image, const std::string &sourc
                  const std::vector<SettingChange> &changes) {
     const ApplyResult applied = ApplySettings(image, changes, rows);
     if (!applied)
-        return Fail(source + applied.message + "; " + file + " unchanged");
+        return Fail(source + applied.message + "; " + Shown(file) + " unchanged");
     if (!applied.changed)
         return 0;
     if (const FileResult saved = SaveCodePlugFile(file, image); !saved)
@@ -40,7 +48,7 @@ int RunDumpCommand(const ToolOptions &options) {
         return Fail(loaded.message);
     const std::string text = SettingsToml(ReadSettings(image), image, options.section);
     if (text.empty() && !options.section.empty())
-        return Fail("no section \"" + options.section + "\" in " + options.file);
+        return Fail("no section " + Quoted(options.section) + " in " + Shown(options.file));
     std::fputs(text.c_str(), stdout);
     return 0;
 }
@@ -49,15 +57,23 @@ int RunApplyCommand(const ToolOptions &options) {
     Image image;
     if (const FileResult loaded = LoadCodePlugFile(options.file, image); !loaded)
         return Fail(loaded.message);
-    std::ifstream in(options.other, std::ios::binary);
-    if (!in)
-        return Fail("Cannot read \"" + options.other + "\"; " + options.file + " unchanged");
-    std::ostringstream document;
-    document << in.rdbuf();
+    // The whole document or nothing: a folder, a device or a read that fails halfway applies
+    // nothing. A pipe is read to its end (apply plug.dat /dev/stdin).
+    std::string document;
+    if (const InputResult read =
+            ReadInputFile(options.other, InputKind::FileOrPipe, kMaxDocumentSize + 1, document);
+        !read)
+        return Fail(InputFailure(options.other, read).message + "; " + Shown(options.file) +
+                    " unchanged");
+    if (document.size() > kMaxDocumentSize)
+        return Fail(Shown(options.other) + ": more than " + std::to_string(kMaxDocumentSize) +
+                    " bytes; a settings document is at most that; " + Shown(options.file) +
+                    " unchanged");
     std::vector<SettingChange> changes;
-    if (const ApplyResult parsed = ChangesFromToml(document.str(), changes); !parsed)
-        return Fail(options.other + ": " + parsed.message + "; " + options.file + " unchanged");
-    return ApplyAndSave(options.file, image, options.other + ": ", ListRows::Whole, changes);
+    if (const ApplyResult parsed = ChangesFromToml(document, changes); !parsed)
+        return Fail(Shown(options.other) + ": " + parsed.message + "; " + Shown(options.file) +
+                    " unchanged");
+    return ApplyAndSave(options.file, image, Shown(options.other) + ": ", ListRows::Whole, changes);
 }
 
 int RunSetCommand(const ToolOptions &options) {
@@ -69,7 +85,7 @@ int RunSetCommand(const ToolOptions &options) {
         const std::string &pair = options.names[i];
         const auto equals = pair.find('=');
         if (equals == std::string::npos)
-            return Fail("argument \"" + pair + "\" is not FIELD=VALUE; " + options.file +
+            return Fail("argument " + Quoted(pair) + " is not FIELD=VALUE; " + Shown(options.file) +
                         " unchanged");
         changes.push_back(
             {pair.substr(0, equals), pair.substr(equals + 1), "argument " + std::to_string(i + 1)});
@@ -88,7 +104,7 @@ int RunGetCommand(const ToolOptions &options) {
     for (const std::string &name : options.names) {
         const auto it = shown.find(name);
         if (it == shown.end())
-            return Fail("no setting " + name + " in " + options.file +
+            return Fail("no setting " + EscapedText(name) + " in " + Shown(options.file) +
                         " (see dpmr-tool fields; unused channels have none)");
         out += options.names.size() == 1 ? it->second + "\n" : name + "=" + it->second + "\n";
     }

@@ -6,6 +6,7 @@
 #include "core/image/band_limits.h"
 #include "core/image/code_plug_file.h"
 #include "core/link/port_names.h"
+#include "core/text/message_text.h"
 
 #include <cstdio>
 #include <memory>
@@ -67,7 +68,7 @@ int RunImportCsvCommand(const ToolOptions &options) {
     const CsvImportResult imported = ImportChannelsCsvFile(options.csv, changed, importOptions);
     if (!imported) {
         std::fprintf(stderr, "dpmr-tool: %s; %s unchanged\n", imported.message.c_str(),
-                     options.file.c_str());
+                     EscapedText(options.file, kEchoedPathLength).c_str());
         return kExitFailed;
     }
     document->ReplaceImage(changed);

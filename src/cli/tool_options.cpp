@@ -1,8 +1,10 @@
 #include "cli/tool_options.h"
 
 #include "core/app/licence_notice.h"
+#include "core/files/file_paths.h"
 #include "core/image/band_limits.h"
 #include "core/link/port_names.h"
+#include "core/text/message_text.h"
 
 #include <CLI/CLI.hpp>
 
@@ -141,7 +143,8 @@ ParseOutcome ParseToolOptions(int argc, const char *const *argv, ToolOptions &op
         command->fallthrough();
 
     const auto usageError = [](const std::string &what) {
-        std::fprintf(stderr, "dpmr-tool: %s\n%s", what.c_str(), kUsage);
+        std::fprintf(stderr, "dpmr-tool: %s\n%s", EscapedText(what, kEchoedPathLength).c_str(),
+                     kUsage);
         return ParseOutcome{false, 2};
     };
     try {
@@ -188,11 +191,15 @@ ParseOutcome ParseToolOptions(int argc, const char *const *argv, ToolOptions &op
         options.file = options.files.front();
     if (const std::string twice = DuplicatePort(options.ports); !twice.empty())
         return usageError("port " + twice + " is given twice");
+    // One file in two spellings (same.dat, ./same.dat, a link to it) would get two radios.
     if (options.command == Command::Read) {
-        std::set<std::string> seen;
-        for (const auto &file : options.files)
-            if (!seen.insert(file).second)
-                return usageError("file " + file + " is given twice");
+        for (std::size_t i = 0; i < options.files.size(); ++i)
+            for (std::size_t j = 0; j < i; ++j)
+                if (SameFile(options.files[i], options.files[j]))
+                    return usageError("file " + options.files[i] + " is given twice" +
+                                      (options.files[i] == options.files[j]
+                                           ? ""
+                                           : " (as " + options.files[j] + ")"));
     }
     return {true, 0};
 }

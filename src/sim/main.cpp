@@ -104,6 +104,7 @@ int main(int argc, char **argv) {
                              {options.lowMHz * kUnitsPerMHz, options.highMHz * kUnitsPerMHz});
     }
 
+    IgnoreFileSizeSignal();
     const sigset_t waitMask = CatchStopSignals();
     sim::PseudoTerminal terminal;
     if (!terminal.Create(error)) {

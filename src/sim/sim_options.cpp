@@ -22,6 +22,8 @@ const char *const kSimUsage =
     "      silent           never answer\n"
     "      wake-on:N        answer the wake-up only from attempt N on\n"
     "      no-confirm       no \"A\" to the confirmation\n"
+    "      echo             no radio, every byte sent comes back (a loopback plug)\n"
+    "      a-stream         no radio, an endless stream of \"A\"\n"
     "      no-ack:K         no acknowledgement of block K\n"
     "      bad-ack:K        \"N\" instead of \"A\" for block K\n"
     "      garbage:K        random bytes as block K's read reply and acknowledgement\n"
@@ -62,6 +64,10 @@ bool ParseFault(const std::string &text, Faults &faults, std::string &error) {
             faults.silent = true;
         else if (name == "no-confirm")
             faults.noConfirm = true;
+        else if (name == "echo")
+            faults.echo = true;
+        else if (name == "a-stream")
+            faults.streamAck = true;
         else
             return false;
         return true;

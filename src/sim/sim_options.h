@@ -23,6 +23,8 @@ struct Faults {
     bool silent = false;    // never answer anything
     int wakeOnAttempt = 1;  // answer the wake-up from this attempt on
     bool noConfirm = false; // no "A" to the confirmation
+    bool echo = false;      // no radio: every byte sent comes back (a loopback plug)
+    bool streamAck = false; // no radio: "A" after "A" without end, whatever is sent
     std::map<int, BlockFault> blocks;
 };
 

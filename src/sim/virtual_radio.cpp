@@ -35,6 +35,10 @@ const BlockFault *VirtualRadio::FaultOf(std::size_t address) const {
 }
 
 VirtualRadio::End VirtualRadio::Serve() {
+    if (options_.faults.echo)
+        return Echo();
+    if (options_.faults.streamAck)
+        return StreamAcks();
     for (;;) {
         if (!AwaitWakeUp())
             return End::Stopped;
@@ -53,6 +57,36 @@ VirtualRadio::End VirtualRadio::Serve() {
         case Session::HungUp:
             return End::HungUp;
         }
+    }
+}
+
+// A loopback plug, or a half-duplex cable with the radio off.
+VirtualRadio::End VirtualRadio::Echo() {
+    Log("no radio: echoing every byte");
+    for (;;) {
+        std::uint8_t byte = 0;
+        if (line_.Next(byte, -1) != RadioLine::Got::Byte)
+            return End::Stopped;
+        // A byte comes back once it has gone out: about a millisecond at 9600 baud.
+        if (!line_.Pause(1))
+            return End::Stopped;
+        line_.Send(&byte, 1);
+    }
+}
+
+// A line stuck sending "A": what arrives is read and dropped.
+VirtualRadio::End VirtualRadio::StreamAcks() {
+    Log("no radio: streaming \"A\"");
+    std::uint8_t acks[64];
+    std::fill(std::begin(acks), std::end(acks), kAck);
+    for (;;) {
+        std::uint8_t byte = 0;
+        RadioLine::Got got;
+        while ((got = line_.Next(byte, 0)) == RadioLine::Got::Byte) {
+        }
+        if (got == RadioLine::Got::Stopped)
+            return End::Stopped;
+        line_.Send(acks, sizeof acks);
     }
 }
 

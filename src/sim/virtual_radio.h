@@ -34,6 +34,8 @@ public:
 private:
     enum class Session { Trailer, Lost, Stopped, HungUp };
 
+    End Echo();
+    End StreamAcks();
     bool AwaitWakeUp();
     bool AnswerWakeUp();
     Session Exchange();

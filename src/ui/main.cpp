@@ -1,6 +1,7 @@
 // dpmr-cps: reads, edits and writes the code plug of a dPMR / FM handheld radio.
 
 #include "core/app/app_paths.h"
+#include "core/image/code_plug_file.h"
 #include "ui/app/program_app.h"
 #include "ui/app/program_command_line.h"
 #include "ui/widgets/message_box.h"
@@ -24,6 +25,7 @@ int main(int argc, char *argv[]) {
         return line.exitCode;
     }
 
+    dpmr::IgnoreFileSizeSignal();
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName("dpmr-cps");
 

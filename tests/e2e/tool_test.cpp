@@ -118,6 +118,23 @@ TEST_F(Tool, VerifyNamesTheFirstBlockThatDiffers) {
     EXPECT_TRUE(Has(run.err, "verify failed: block 37 (0x0580)")) << run.err;
 }
 
+// The radio keeps nothing of block 37, and its read-back reply for that block stops after 16
+// bytes, just where the block differs: bytes that never came back must not pass for bytes
+// that match.
+TEST_F(Tool, VerifyFailsWhenABlockComesBackShort) {
+    StartRadio({"--quiet", "--fault", "ignore-write:37", "--fault", "short:37"});
+    const std::string file = dir.File("plug.dat");
+    Image image = radioMemory;
+    for (std::size_t i = 16; i < kLinkBlockSize; ++i)
+        image[BlockAddress(37) + i] ^= 0xFF;
+    SaveImage(file, image);
+    const ToolRun run = RunTool({"write", "--verify", "--port", radio.Path(), "--backup-folder",
+                                 dir.File("backups"), file});
+    EXPECT_EQ(run.exitCode, 1) << run.out;
+    EXPECT_TRUE(Has(run.err, "verify failed: block 37 (0x0580) came back with 16 of 32 bytes"))
+        << run.err;
+}
+
 // A radio without band limits reads back with those of its identification; verify allows it.
 TEST_F(Tool, VerifyOfAFileWithoutBandLimits) {
     StartRadio({"--quiet", "--band", "350-390"});

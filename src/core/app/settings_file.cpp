@@ -1,9 +1,10 @@
 #include "core/app/settings_file.h"
 
+#include "core/files/input_file.h"
 #include "core/image/code_plug_file.h"
 
 #include <algorithm>
-#include <fstream>
+#include <cerrno>
 #include <sstream>
 #include <vector>
 
@@ -47,16 +48,27 @@ bool KeyLine(std::string_view line, std::string_view &key, std::string_view &val
     return !key.empty() && key.front() != ';';
 }
 
-std::vector<std::string> ReadLines(const std::string &path) {
-    std::vector<std::string> lines;
-    std::ifstream in(path, std::ios::binary);
+// Far more than any settings file holds.
+constexpr std::size_t kMaxSettingsFileSize = 1024 * 1024;
+
+// The file's lines; false when it is there but cannot be read (a folder, a named pipe, a
+// device, too large), so that Write does not put a new file in its place.
+bool ReadLines(const std::string &path, std::vector<std::string> &lines) {
+    lines.clear();
+    std::string text;
+    const InputResult read = ReadInputFile(path, InputKind::File, kMaxSettingsFileSize + 1, text);
+    if (!read)
+        return read.error == ENOENT;
+    if (text.size() > kMaxSettingsFileSize)
+        return false;
+    std::istringstream in(text);
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         lines.push_back(line);
     }
-    return lines;
+    return true;
 }
 
 } // namespace
@@ -65,7 +77,9 @@ std::string SettingsFile::Read(std::string_view section, std::string_view key) c
     if (key.empty())
         return {};
     bool inSection = false;
-    for (const std::string &line : ReadLines(path_)) {
+    std::vector<std::string> lines;
+    ReadLines(path_, lines);
+    for (const std::string &line : lines) {
         std::string_view name, k, v;
         if (SectionName(line, name)) {
             inSection = SameName(name, section);
@@ -81,7 +95,9 @@ std::string SettingsFile::Read(std::string_view section, std::string_view key) c
 bool SettingsFile::Write(std::string_view section, std::string_view key, std::string_view value) {
     if (key.empty() || value.empty())
         return false;
-    std::vector<std::string> lines = ReadLines(path_);
+    std::vector<std::string> lines;
+    if (!ReadLines(path_, lines))
+        return false;
     const std::string entry = std::string(key) + "=" + std::string(value);
 
     bool inSection = false, found = false, written = false;

@@ -5,16 +5,15 @@
 #include "core/exchange/channel_csv_row.h"
 #include "core/exchange/csv_rows.h"
 #include "core/image/derived_data.h"
+#include "core/files/input_file.h"
 #include "core/image/memory_map.h"
+#include "core/text/message_text.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <optional>
-#include <sys/stat.h>
 
 namespace dpmr {
 
@@ -38,12 +37,12 @@ public:
         std::string where = "line " + std::to_string(line);
         if (column > 0)
             where += ", column " + std::to_string(column) +
-                     (columnName.empty() ? "" : " (" + columnName + ")");
+                     (columnName.empty() ? "" : " (" + EscapedText(columnName) + ")");
         return Whole(where + ": " + what);
     }
     CsvImportResult Whole(const std::string &what) const {
         CsvImportResult result;
-        result.message = "Cannot import \"" + source_ + "\": " + what;
+        result.message = "Cannot import " + Quoted(source_, kEchoedPathLength) + ": " + what;
         return result;
     }
 
@@ -135,7 +134,7 @@ CsvImportResult ImportChannelsCsv(std::string_view text, const std::string &sour
             const int column = fields.Index("Location");
             if (!number)
                 return fail.At(row.line, column, "Location",
-                               "\"" + location.substr(0, 40) + "\" is not a channel number");
+                               Quoted(location) + " is not a channel number");
             const auto [previous, fresh] = lineOfLocation.emplace(*number, row.line);
             if (!fresh)
                 return fail.At(row.line, column, "Location",
@@ -188,23 +187,16 @@ CsvImportResult ImportChannelsCsv(std::string_view text, const std::string &sour
 
 CsvImportResult ImportChannelsCsvFile(const std::string &path, Image &image,
                                       const CsvImportOptions &options) {
-    const ImportFailure fail(path);
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return fail.Whole(std::strerror(errno));
-    if (S_ISDIR(info.st_mode))
-        return fail.Whole(std::strerror(EISDIR));
-    if (static_cast<std::size_t>(info.st_size) > kMaxChannelCsvSize)
-        return fail.Whole("the file holds " + std::to_string(info.st_size) +
-                          " bytes; a channel list is at most " +
-                          std::to_string(kMaxChannelCsvSize));
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return fail.Whole(std::strerror(errno));
-    std::string text(static_cast<std::size_t>(info.st_size), '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (in.gcount() != static_cast<std::streamsize>(text.size()))
-        return fail.Whole("the file could not be read whole");
+    // Read, not sized: a list may come through a pipe (/dev/stdin, <(command)).
+    std::string text;
+    if (const InputResult read =
+            ReadInputFile(path, InputKind::FileOrPipe, kMaxChannelCsvSize + 1, text);
+        !read)
+        return ImportFailure(path).Whole(read.reason);
+    if (text.size() > kMaxChannelCsvSize)
+        return ImportFailure(path).Whole("the file holds more than " +
+                                         std::to_string(kMaxChannelCsvSize) +
+                                         " bytes; a channel list is at most that");
     return ImportChannelsCsv(text, path, image, options);
 }
 

@@ -5,6 +5,7 @@
 #include "core/image/frequency.h"
 #include "core/image/memory_map.h"
 #include "core/image/tone.h"
+#include "core/text/message_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -15,9 +16,6 @@
 namespace dpmr::csv {
 
 namespace {
-
-// Values quoted in messages are cut: a field may be a megabyte long.
-constexpr std::size_t kQuotedLimit = 40;
 
 std::string Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
@@ -47,15 +45,6 @@ bool IsDecimal(std::string_view text) {
     const auto before = text.substr(0, dot), after = text.substr(dot + 1);
     return (IsDigits(before) || before.empty()) && (IsDigits(after) || after.empty()) &&
            text.size() > 1;
-}
-
-std::string Quoted(std::string_view text) {
-    std::string quoted(1, '"');
-    quoted.append(text.substr(0, kQuotedLimit));
-    if (text.size() > kQuotedLimit)
-        quoted.append("...");
-    quoted.push_back('"');
-    return quoted;
 }
 
 // Drops a unit word at the end: true when it was "kHz".

@@ -1,7 +1,12 @@
 #include "core/image/code_plug_file.h"
 
+#include "core/files/file_paths.h"
+#include "core/files/input_file.h"
+#include "core/text/message_text.h"
+
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -16,7 +21,7 @@ namespace dpmr {
 namespace {
 
 FileResult Failure(const std::string &what, const std::string &path, int error) {
-    return {false, what + " \"" + path + "\": " + std::strerror(error)};
+    return {false, what + " " + Quoted(path, kEchoedPathLength) + ": " + std::strerror(error)};
 }
 
 class FileDescriptor {
@@ -35,13 +40,6 @@ private:
     int fd_;
 };
 
-std::string FolderOf(const std::string &path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 bool WriteAll(int fd, const std::uint8_t *data, std::size_t size) {
     while (size > 0) {
         const ssize_t written = ::write(fd, data, size);
@@ -59,49 +57,32 @@ bool WriteAll(int fd, const std::uint8_t *data, std::size_t size) {
 } // namespace
 
 FileResult LoadCodePlugFile(const std::string &path, Image &image) {
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.get() < 0)
-        return Failure("Cannot open", path, errno);
-    struct stat info {};
-    if (::fstat(file.get(), &info) != 0)
-        return Failure("Cannot read", path, errno);
-    if (S_ISDIR(info.st_mode))
-        return Failure("Cannot open", path, EISDIR);
-
     // Read into a buffer first: the image changes only when all 16384 bytes arrived.
-    std::vector<std::uint8_t> buffer(kImageSize);
-    std::size_t got = 0;
-    while (got < kImageSize) {
-        const ssize_t n = ::read(file.get(), buffer.data() + got, kImageSize - got);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return Failure("Cannot read", path, errno);
-        }
-        if (n == 0)
-            break;
-        got += static_cast<std::size_t>(n);
+    std::string bytes;
+    if (const InputResult read = ReadInputFile(path, InputKind::File, kImageSize, bytes); !read)
+        return InputFailure(path, read);
+    if (bytes.size() < kImageSize) {
+        return {false, "Cannot open " + Quoted(path, kEchoedPathLength) + ": the file holds " +
+                           std::to_string(bytes.size()) + " bytes; a code plug needs " +
+                           std::to_string(kImageSize) + " bytes"};
     }
-    if (got < kImageSize) {
-        return {false, "Cannot open \"" + path + "\": the file holds " + std::to_string(got) +
-                           " bytes; a code plug needs " + std::to_string(kImageSize) + " bytes"};
-    }
-    std::memcpy(image.data(), buffer.data(), kImageSize);
+    std::memcpy(image.data(), bytes.data(), kImageSize);
     return {true, {}};
 }
 
 FileResult WriteFileAtomically(const std::string &path, const void *data, std::size_t size) {
     // Through a symbolic link we write the file it names, as writing in place would, and
-    // leave the link alone. Messages keep naming the path the user chose.
-    std::string destination = path;
-    if (char *resolved = ::realpath(path.c_str(), nullptr)) {
-        destination = resolved;
-        std::free(resolved);
-    }
+    // leave the link alone; a dangling link gets the file it names created. Messages keep
+    // naming the path the user chose.
+    const std::string destination = ResolveLinks(path);
     struct stat target {};
-    if (::stat(destination.c_str(), &target) == 0) {
-        if (S_ISDIR(target.st_mode))
-            return Failure("Cannot save", path, EISDIR);
+    if (::lstat(destination.c_str(), &target) == 0) {
+        // Never rename over a device, a pipe or a folder (as root, "set /dev/zero" would
+        // replace the device node).
+        if (S_ISLNK(target.st_mode))
+            return Failure("Cannot save", path, ELOOP);
+        if (const std::string reason = NotAFileReason(target.st_mode); !reason.empty())
+            return {false, "Cannot save " + Quoted(path, kEchoedPathLength) + ": " + reason};
         // The rename below would replace a file we may not write; refuse as an in-place
         // write would.
         if (::faccessat(AT_FDCWD, destination.c_str(), W_OK, AT_EACCESS) != 0)
@@ -146,6 +127,10 @@ FileResult WriteFileAtomically(const std::string &path, const void *data, std::s
     if (folder.get() >= 0)
         ::fsync(folder.get());
     return {true, {}};
+}
+
+void IgnoreFileSizeSignal() {
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 FileResult SaveCodePlugFile(const std::string &path, const Image &image) {

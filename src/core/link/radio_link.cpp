@@ -3,6 +3,7 @@
 #include "core/image/band_limits.h"
 #include "core/link/link_protocol.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -39,13 +40,19 @@ public:
             return Fail("the radio did not answer the wake-up (" + std::to_string(kWakeUpAttempts) +
                             " attempts): is it switched on and the cable plugged in?",
                         Trailer::None);
-        Identify();
+        if (!Identify())
+            return Fail(kNoRadioAnswered, Trailer::None);
         if (!Confirm())
             return Fail("the radio did not confirm the start of the exchange", Trailer::None);
 
         for (int block = 1; block <= kLinkBlockCount; ++block) {
             const std::size_t address = BlockAddress(block);
-            if (direction_ == LinkDirection::Read ? !ReadBlock(address) : !WriteBlock(address)) {
+            const BlockEnd end =
+                direction_ == LinkDirection::Read ? ReadBlock(address) : WriteBlock(address);
+            if (end == BlockEnd::Echo)
+                return Fail(kNoRadioAnswered,
+                            direction_ == LinkDirection::Read ? Trailer::Before : Trailer::After);
+            if (end == BlockEnd::NoAck) {
                 char detail[96];
                 std::snprintf(detail, sizeof detail,
                               "the radio did not acknowledge block %d of %d (0x%04zX)", block,
@@ -98,17 +105,23 @@ private:
         }
     }
 
-    // Nothing of the reply but the band edges is looked at, not even its length.
-    void Identify() {
+    // A radio answers with 16 bytes whose last four are the edges of one of its bands. Our own
+    // request coming back, too few bytes or edges of no band are a line that echoes or
+    // streams, not a radio: going on would "read" the echo for a quarter of an hour.
+    bool Identify() {
         port_.Purge();
         Send(kIdentRequest.data(), kIdentRequest.size());
         std::uint8_t reply[kIdentReplySize] = {};
-        port_.Read(reply, sizeof reply);
-        const auto edge = [&](std::size_t at) {
-            return static_cast<std::int64_t>(reply[at] | (reply[at + 1] << 8)) * kUnitsPerMHz;
-        };
-        outcome_.identifiedLow = edge(kIdentLowEdge);
-        outcome_.identifiedHigh = edge(kIdentHighEdge);
+        const std::size_t got = port_.Read(reply, sizeof reply);
+        if (got < sizeof reply || std::equal(kIdentRequest.begin(), kIdentRequest.end(), reply))
+            return false;
+        const auto edge = [&](std::size_t at) { return reply[at] | (reply[at + 1] << 8); };
+        const long low = edge(kIdentLowEdge), high = edge(kIdentHighEdge);
+        outcome_.identifiedLow = low * kUnitsPerMHz;
+        outcome_.identifiedHigh = high * kUnitsPerMHz;
+        return std::any_of(
+            kBandVariants.begin(), kBandVariants.end(),
+            [&](const BandVariant &band) { return band.lower == low && band.upper == high; });
     }
 
     bool Confirm() {
@@ -117,28 +130,44 @@ private:
         return ReceiveAck();
     }
 
+    enum class BlockEnd { Acknowledged, NoAck, Echo };
+
+    BlockEnd Acknowledged() { return ReceiveAck() ? BlockEnd::Acknowledged : BlockEnd::NoAck; }
+
     // A short or missing data reply is not an error by itself: the acknowledgement decides.
-    // Bytes that did not arrive keep what the buffer held.
-    bool ReadBlock(std::size_t address) {
+    // Bytes that did not arrive keep what the buffer held, and the block is noted as short.
+    BlockEnd ReadBlock(std::size_t address) {
         port_.Purge();
         const auto header = FrameHeader(kReadCommand, address);
         Send(header.data(), header.size());
         std::uint8_t replyHeader[kReplyHeaderSize];
-        port_.Read(replyHeader, sizeof replyHeader);
+        const std::size_t headerGot = port_.Read(replyHeader, sizeof replyHeader);
+        // The radio's reply header is not our frame header: that is the line echoing us.
+        if (headerGot == sizeof replyHeader &&
+            std::equal(header.begin(), header.end(), replyHeader))
+            return BlockEnd::Echo;
         std::uint8_t data[kLinkBlockSize];
         const std::size_t got = port_.Read(data, sizeof data);
         std::memcpy(buffer_.data() + address, data, got);
+        if (headerGot < sizeof replyHeader || got < sizeof data)
+            outcome_.shortReplies.push_back({BlockNumber(address), got});
         port_.Purge();
         Send(&kAck, 1);
-        return ReceiveAck();
+        return Acknowledged();
     }
 
-    bool WriteBlock(std::size_t address) {
+    BlockEnd WriteBlock(std::size_t address) {
         port_.Purge();
         const auto header = FrameHeader(kWriteCommand, address);
         Send(header.data(), header.size());
         Send(outcome_.image.data() + address, kLinkBlockSize);
-        return ReceiveAck();
+        std::uint8_t reply = 0;
+        if (port_.Read(&reply, 1) != 1)
+            return BlockEnd::NoAck;
+        // Our own frame coming back starts with its "W".
+        if (reply == kWriteCommand)
+            return BlockEnd::Echo;
+        return reply == kAck ? BlockEnd::Acknowledged : BlockEnd::NoAck;
     }
 
     LinkOutcome Fail(const std::string &what, Trailer trailer) {

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace dpmr {
 
@@ -56,6 +57,16 @@ struct LinkFlags {
 
 inline constexpr const char *kMessageOpenFailed = "Cound not open the port";
 inline constexpr const char *kMessageCommunicationError = "Communication error";
+// The detail of "Communication error" when what answers is our own bytes coming back (a
+// loopback plug, a half-duplex cable with the radio off) or a line that only streams "A".
+inline constexpr const char *kNoRadioAnswered =
+    "no radio answered (the line echoes what is sent: check the cable and that the radio is on)";
+
+// A read block whose data reply stopped short: its missing bytes were never received.
+struct ShortReply {
+    int block = 0;            // 1 to 504
+    std::size_t received = 0; // data bytes that arrived, 0 to 31
+};
 
 struct LinkOutcome {
     bool completed = false; // the result flag: all 504 blocks and the trailer went through
@@ -63,6 +74,9 @@ struct LinkOutcome {
     // The radio's band edges from its identification reply, 10 Hz units; 0 before it.
     std::int64_t identifiedLow = 0;
     std::int64_t identifiedHigh = 0;
+    // Read: the blocks whose reply came short. The exchange goes on (the acknowledgement
+    // decides), but a verify must not take bytes it never got for bytes that match.
+    std::vector<ShortReply> shortReplies;
 };
 
 // A radio that holds no band limits (0x3FA3 is 0xFF) gets those of its identification.

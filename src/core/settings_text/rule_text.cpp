@@ -34,22 +34,6 @@ bool IsDecimal(std::string_view text) {
 
 } // namespace
 
-std::string Quoted(std::string_view text) {
-    std::string out = "\"";
-    for (std::size_t i = 0; i < text.size() && i < 40; ++i) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c < 0x20 || c == 0x7F) {
-            static const char hex[] = "0123456789ABCDEF";
-            out += "\\x";
-            out += hex[c >> 4];
-            out += hex[c & 15];
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + (text.size() > 40 ? "...\"" : "\"");
-}
-
 std::string DescribeRule(const FieldRule &rule, const Image &image) {
     switch (rule.kind) {
     case RuleKind::Number: {

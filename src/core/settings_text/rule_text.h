@@ -3,6 +3,7 @@
 // whether a text given from outside is one the field's control could hold.
 
 #include "core/fields/field_rule.h"
+#include "core/text/message_text.h" // Quoted, for the messages that use these
 
 #include <string>
 #include <string_view>
@@ -16,8 +17,5 @@ std::string DescribeRule(const FieldRule &rule, const Image &image);
 // Empty when `text` is a value the field takes (numbers past the ends are fine: the rule
 // clamps them as the editor does); otherwise why not, in a few words.
 std::string RejectText(const FieldRule &rule, const Image &image, std::string_view text);
-
-// A value for a one-line message: control characters escaped, cut after 40 characters.
-std::string Quoted(std::string_view text);
 
 } // namespace dpmr

@@ -13,6 +13,7 @@
 #include "core/image/text.h"
 #include "core/settings_text/rule_text.h"
 #include "core/settings_text/setting_list.h"
+#include "core/text/message_text.h"
 
 #include <charconv>
 #include <map>
@@ -27,7 +28,7 @@ struct Refusal {
 };
 
 [[noreturn]] void Refuse(const SettingChange &change, const std::string &why) {
-    throw Refusal{change.where + ", " + change.path + ": " + why};
+    throw Refusal{change.where + ", " + EscapedText(change.path) + ": " + why};
 }
 
 // The number at the front of `rest` ("5.rx_freq" gives 5 and "rx_freq"); 0 when none.

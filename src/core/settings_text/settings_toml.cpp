@@ -1,6 +1,7 @@
 #include "core/settings_text/settings_toml.h"
 
 #include "core/settings_text/rule_text.h"
+#include "core/text/message_text.h"
 
 #include <toml++/toml.h>
 
@@ -43,7 +44,7 @@ void Collect(const toml::table &table, const std::string &prefix,
         } else if (const auto *number = node.as_integer()) {
             changes.push_back({path, std::to_string(number->get()), Where(node)});
         } else {
-            throw std::runtime_error(Where(node) + ", " + path +
+            throw std::runtime_error(Where(node) + ", " + EscapedText(path) +
                                      ": expected a text, true/false or a whole number");
         }
     }
@@ -82,9 +83,10 @@ ApplyResult ChangesFromToml(std::string_view document, std::vector<SettingChange
             if (c == '\n')
                 c = ' ';
         return {.ok = false,
-                .message = "line " + std::to_string(error.source().begin.line) + ": " + what};
+                .message = "line " + std::to_string(error.source().begin.line) + ": " +
+                           EscapedText(what, kEchoedPathLength)};
     } catch (const std::runtime_error &error) {
-        return {.ok = false, .message = error.what()};
+        return {.ok = false, .message = EscapedText(error.what(), kEchoedPathLength)};
     }
     return {};
 }
