@@ -126,7 +126,8 @@ TEST_F(ToolOddInput, NamesWithTerminalEscapesAreShownEscapedAndCut) {
           {"set", plug, escape},
           {"get", plug, escape},
           {"dump", plug, "--section", escape},
-          {"info", dir.File(escape)}}) {
+          {"info", dir.File(escape)},
+          {"read", "--port", dir.File(escape), dir.File("r.dat")}}) {
         const ToolRun run = RunTool(args);
         EXPECT_EQ(run.exitCode, 1) << run.err.substr(0, 300);
         EXPECT_EQ(run.err.find('\x1B'), std::string::npos) << run.err.substr(0, 300);

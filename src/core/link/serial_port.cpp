@@ -1,6 +1,7 @@
 #include "core/link/serial_port.h"
 
 #include "core/link/port_names.h"
+#include "core/text/message_text.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -37,24 +38,30 @@ std::string DeviceGroup(const std::string &device) {
     return found->gr_name;
 }
 
+// A device path the user typed, as messages show it.
+std::string Shown(const std::string &device) {
+    return EscapedText(device, kEchoedPathLength);
+}
+
 std::string OpenFailureReason(const std::string &device, int error) {
+    const std::string name = Shown(device);
     switch (error) {
     case EACCES:
     case EPERM: {
         const std::string group = DeviceGroup(device);
-        return "permission denied on " + device + " (group " + group +
+        return "permission denied on " + name + " (group " + group +
                "): add yourself with sudo usermod -aG " + group + " $USER and log in again";
     }
     case EBUSY:
     case EWOULDBLOCK:
-        return device + " is in use by another program (ModemManager and brltty are common "
-                        "ones)";
+        return name + " is in use by another program (ModemManager and brltty are common "
+                      "ones)";
     case ENOENT:
     case ENXIO:
     case ENODEV:
-        return device + " is not there: plug the cable in and check ls /dev/ttyUSB*";
+        return name + " is not there: plug the cable in and check ls /dev/ttyUSB*";
     default:
-        return device + ": " + std::strerror(error);
+        return name + ": " + std::strerror(error);
     }
 }
 
@@ -82,7 +89,7 @@ int OpenSerialDeviceExclusively(const std::string &device, std::string &reason) 
     }
     termios line{};
     if (::tcgetattr(fd, &line) != 0) {
-        reason = device + " is not a serial port";
+        reason = Shown(device) + " is not a serial port";
         ::close(fd);
         return -1;
     }
@@ -102,7 +109,7 @@ bool SerialPort::Open(const std::string &portName, std::string &reason) {
         return false;
     }
     if (device.empty()) {
-        reason = "no serial device is present for " + portName +
+        reason = "no serial device is present for " + Shown(portName) +
                  ": plug the cable in and check ls /dev/ttyUSB*";
         return false;
     }
@@ -122,7 +129,7 @@ bool SerialPort::Open(const std::string &portName, std::string &reason) {
     ::cfsetispeed(&line, B9600);
     ::cfsetospeed(&line, B9600);
     if (::tcsetattr(fd, TCSANOW, &line) != 0) {
-        reason = device + ": cannot set 9600 baud 8N1: " + std::strerror(errno);
+        reason = Shown(device) + ": cannot set 9600 baud 8N1: " + std::strerror(errno);
         ::ioctl(fd, TIOCNXCL);
         ::close(fd);
         return false;
