@@ -49,13 +49,12 @@ bool IsDecimal(std::string_view text) {
            text.size() > 1;
 }
 
+std::string Cut(std::string_view text) {
+    return std::string(text.substr(0, kQuotedLimit)) + (text.size() > kQuotedLimit ? "..." : "");
+}
+
 std::string Quoted(std::string_view text) {
-    std::string quoted(1, '"');
-    quoted.append(text.substr(0, kQuotedLimit));
-    if (text.size() > kQuotedLimit)
-        quoted.append("...");
-    quoted.push_back('"');
-    return quoted;
+    return '"' + Cut(text) + '"';
 }
 
 // Drops a unit word at the end: true when it was "kHz".
@@ -158,7 +157,7 @@ private:
             return Malformed("Frequency", Quoted(rxText) + " is not a frequency in MHz");
         const std::int64_t rxUnits = Snapped(*rx);
         if (!InBand(rxUnits, band_))
-            return Unfit("Frequency", (rxUnits > 0 ? FrequencyText(rxUnits) : rxText) +
+            return Unfit("Frequency", (rxUnits > 0 ? FrequencyText(rxUnits) : Cut(rxText)) +
                                           " MHz is outside the band " + BandText(band_));
         out_.cells[kColRxFreq] = FrequencyText(rxUnits);
 
@@ -201,9 +200,10 @@ private:
             return Malformed(column, Quoted(text) + " is not a tone in Hz");
         const double tenths = std::strtod(text.c_str(), nullptr) * 10;
         const auto &tones = CtcssTenths();
-        const auto it = tones.find(std::llround(tenths));
+        // Far beyond every tone (or no finite number at all): nothing to round.
+        const auto it = tenths < 1e6 ? tones.find(std::llround(tenths)) : tones.end();
         if (it == tones.end() || std::abs(tenths - std::round(tenths)) > 1e-6)
-            return Unfit(column, text + " Hz is no CTCSS tone of this radio");
+            return Unfit(column, Cut(text) + " Hz is no CTCSS tone of this radio");
         cell = it->second;
         return true;
     }
