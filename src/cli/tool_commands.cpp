@@ -5,11 +5,15 @@
 #include "core/exchange/channel_csv.h"
 #include "core/image/band_limits.h"
 #include "core/image/code_plug_file.h"
+#include "core/image/memory_map.h"
 #include "core/link/port_names.h"
 #include "core/text/message_text.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace dpmr::cli {
 
@@ -19,6 +23,31 @@ namespace {
 int FileFailure(const FileResult &result) {
     std::fprintf(stderr, "dpmr-tool: %s\n", result.message.c_str());
     return kExitFailed;
+}
+
+// "1-10,15" -> 1..10, 15; nullopt for anything else or a channel outside 1-199.
+std::optional<std::vector<int>> ChannelListFromText(const std::string &text) {
+    std::vector<int> channels;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const std::string part = text.substr(start, comma - start);
+        const std::size_t dash = part.find('-');
+        const auto number = [](const std::string &digits) {
+            const bool ok = !digits.empty() && digits.size() <= 3 &&
+                            digits.find_first_not_of("0123456789") == std::string::npos;
+            const int n = ok ? std::stoi(digits) : 0;
+            return n >= 1 && n <= kChannelCount ? n : 0;
+        };
+        const int first = number(part.substr(0, dash));
+        const int last = dash == std::string::npos ? first : number(part.substr(dash + 1));
+        if (first == 0 || last < first)
+            return std::nullopt;
+        for (int n = first; n <= last; ++n)
+            channels.push_back(n);
+        start = comma + 1;
+    }
+    return channels;
 }
 
 BandLimits LimitsOfBand(const std::string &band) {
@@ -52,7 +81,20 @@ int RunExportCsvCommand(const ToolOptions &options) {
     Image image;
     if (const FileResult loaded = LoadCodePlugFile(options.file, image); !loaded)
         return FileFailure(loaded);
-    if (const FileResult saved = ExportChannelsCsvFile(options.csv, image); !saved)
+    if (options.channels.empty()) {
+        if (const FileResult saved = ExportChannelsCsvFile(options.csv, image); !saved)
+            return FileFailure(saved);
+        return 0;
+    }
+    const auto channels = ChannelListFromText(options.channels);
+    if (!channels) {
+        std::fprintf(stderr,
+                     "dpmr-tool: --channels \"%s\": give channels 1-%d as a list such "
+                     "as 1-10,15\n",
+                     options.channels.substr(0, 40).c_str(), kChannelCount);
+        return kExitUsage;
+    }
+    if (const FileResult saved = ExportChannelsCsvFile(options.csv, image, *channels); !saved)
         return FileFailure(saved);
     return 0;
 }

@@ -22,7 +22,7 @@ constexpr const char *kUsage =
     "       dpmr-tool new FILE [--band 136-174|350-390|400-470]\n"
     "       dpmr-tool info FILE\n"
     "       dpmr-tool ports\n"
-    "       dpmr-tool export-csv FILE.dat OUT.csv\n"
+    "       dpmr-tool export-csv FILE.dat OUT.csv [--channels 1-10,15]\n"
     "       dpmr-tool import-csv [--strict] FILE.dat IN.csv\n"
     "       dpmr-tool dump FILE.dat [--section NAME]\n"
     "       dpmr-tool apply FILE.dat CHANGES.toml\n"
@@ -106,6 +106,9 @@ ParseOutcome ParseToolOptions(int argc, const char *const *argv, ToolOptions &op
         app.add_subcommand("export-csv", "write the channels of a code plug as CSV");
     exportCsv->add_option("FILE", options.file, "the code plug (.dat)")->required();
     exportCsv->add_option("OUT", options.csv, "the CSV file to write")->required();
+    exportCsv->add_option("--channels", options.channels,
+                          "only these channels, such as 1-10,15 (an empty one is written as a row "
+                          "that deletes it on import)");
 
     CLI::App *importCsv = app.add_subcommand(
         "import-csv", "put the channels of a CSV file into a code plug; rows this radio cannot "

@@ -29,6 +29,7 @@ struct ToolOptions {
     std::vector<std::string> files; // read: one per port, in the same order; others: one
     std::string file;               // files[0]
     std::string csv;                // export-csv and import-csv
+    std::string channels;           // export-csv: "1-10,15"; empty: every channel in use
     std::string other;              // diff: the second code plug; apply: the changes
     std::string section;            // dump: only this section
     std::vector<std::string> names; // get: field names; set: FIELD=VALUE

@@ -370,6 +370,8 @@ TEST_F(ChannelCsvImport, RowsThisRadioCannotHoldAreSkippedAndListed) {
     ExpectSkipped("2,X,146.5,,0,DTCS-R,,,023,NN,,,FM,,,,", "reversed tone mode DTCS-R");
     ExpectSkipped("2,X,146.5,,0,TSQL-R,,88.5,,,,,FM,,,,", "reversed tone mode TSQL-R");
     ExpectSkipped("2,X,146.5,,0,Tone,88.4,,,,,,FM,,,,", "88.4 Hz is no CTCSS tone");
+    ExpectSkipped("2,X,146.5,,0,Tone," + std::string(400, '9') + ",,,,,,FM,,,,",
+                  "Hz is no CTCSS tone");
     ExpectSkipped("2,X,146.5,,0,DTCS,,,024,NN,,,FM,,,,", "no DCS code of this radio");
     ExpectSkipped("2,X,146.5,,0,DTCS,,,023,NX,,,FM,,,,", "no polarity");
     ExpectSkipped("2,X,146.5,,0,Cross,,,,,,Tone->Foo,FM,,,,", "no cross mode");

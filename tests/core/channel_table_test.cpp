@@ -84,12 +84,13 @@ TEST(LoadChannelTable, ShowsChannelFieldsAndBlanks) {
 
 TEST(StoreChannelTable, AllChannelsClearedGiveTheCanonicalImage) {
     Image image = NewImage();
-    WriteAlias(image, 7, "Repeater");
     BandLimits limits;
     ChannelTable table;
     LoadChannelTable(image, limits, table);
     EndFrequencyEdit(table, image, limits, 7, kColRxFreq, "438.5");
     StoreChannelTable(table, image, limits);
+    // Clearing a channel leaves its alias alone.
+    WriteAlias(image, 7, "Repeater");
     EndFrequencyEdit(table, image, limits, 7, kColRxFreq, "");
     StoreChannelTable(table, image, limits);
 
@@ -135,6 +136,10 @@ TEST(StoreChannelTable, DerivesOffsetDirectionAndDistance) {
 TEST(StoreChannelTable, WritesTonesAndChoicesAndKeepsTheEditorsBits) {
     Image image = NewImage();
     const std::size_t b = ChannelRecordOffset(2);
+    // A channel in use: a new one would first get the new-channel settings.
+    ChannelRecord inUse = ReadChannel(image, 2);
+    inUse.rxFreq = 43000000;
+    WriteChannel(image, 2, inUse);
     image[b + 16] = 0x3C; // talk-around, reverse and reserved bits
     image[b + 17] = 0xFF;
     image[b + 18] = 0x0F; // busy lock, its twin and reserved bits

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <string>
+#include <vector>
 
 namespace dpmr::test {
 namespace {
@@ -34,6 +36,25 @@ TEST(ToolCsv, ExportThenImportIntoANewCodePlug) {
     EXPECT_EQ(ReadChannel(image, 3).txFreq, 14500000u);
     EXPECT_EQ(ToneText(ReadChannel(image, 3).txTone), "88.5");
     EXPECT_EQ(ReadChannel(image, 9).rxFreq, 14550000u);
+}
+
+TEST(ToolCsv, ExportOfChosenChannels) {
+    TempDir dir;
+    const std::string plug = dir.File("plug.dat"), csv = dir.File("some.csv");
+    ASSERT_EQ(RunTool({"new", plug, "--band", "136-174"}).exitCode, 0);
+    std::ofstream(dir.File("in.csv")) << "Location,Frequency\n2,145.2\n3,145.3\n9,145.9\n";
+    ASSERT_EQ(RunTool({"import-csv", plug, dir.File("in.csv")}).exitCode, 0);
+    ToolRun run = RunTool({"export-csv", plug, csv, "--channels", "2-4,9"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    std::ifstream in(csv);
+    std::string line;
+    std::vector<std::string> starts;
+    while (std::getline(in, line))
+        starts.push_back(line.substr(0, line.find(',')));
+    EXPECT_EQ(starts, (std::vector<std::string>{"Location", "2", "3", "4", "9"}));
+    run = RunTool({"export-csv", plug, csv, "--channels", "5-3"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("as 1-10,15"), std::string::npos) << run.err;
 }
 
 TEST(ToolCsv, RowsThatDoNotFitAreListedOnStderrAndStrictRefusesThem) {

@@ -111,6 +111,8 @@ private slots:
         QTimer::singleShot(0, [&] {
             auto *report = qobject_cast<CCsvImportReportDlg *>(QApplication::activeModalWidget());
             QVERIFY(report);
+            QApplication::setActiveWindow(report);
+            QVERIFY(QTest::qWaitForWindowActive(report));
             summary = report->findChild<QLabel *>("summaryLabel")->text();
             for (int i = 0; i < report->findChild<QListWidget *>("rowsList")->count(); ++i)
                 rows << report->findChild<QListWidget *>("rowsList")->item(i)->text();
@@ -138,17 +140,22 @@ private slots:
         WriteWholeFile(Path("mixed.csv"), "Location,Name,Frequency,Mode\n"
                                           "7,Ok,440.0,FM\n"
                                           "8,Far,146.0,FM\n");
+        // An import stores the table first, as Save does.
+        app->mainFrame()->view()->StoreChannelTable();
         const Image before = app->document().image;
         bool okWasDisabled = false;
         QTimer::singleShot(0, [&] {
             auto *dialog = qobject_cast<CCsvImportDlg *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
+            QApplication::setActiveWindow(dialog);
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
             okWasDisabled = !dialog->findChild<QDialogButtonBox *>("buttons")
                                  ->button(QDialogButtonBox::Ok)
                                  ->isEnabled();
             QTest::keyClicks(dialog->findChild<QLineEdit *>("fileEdit"), Path("mixed.csv"));
+            // A mnemonic clicks its button after a short animation.
             QTest::keyClick(dialog, Qt::Key_S, Qt::AltModifier);
-            QVERIFY(dialog->findChild<QCheckBox *>("strictCheck")->isChecked());
+            QTRY_VERIFY(dialog->findChild<QCheckBox *>("strictCheck")->isChecked());
             QTest::keyClick(dialog->findChild<QLineEdit *>("fileEdit"), Qt::Key_Return);
         });
         ModalCloser closer; // the refusal's message box

@@ -35,6 +35,8 @@ std::string ChannelsToCsv(const Image &image);
 // is a row with only its Location, which the import reads as "delete this channel".
 std::string ChannelsToCsv(const Image &image, std::span<const int> channels);
 FileResult ExportChannelsCsvFile(const std::string &path, const Image &image);
+FileResult ExportChannelsCsvFile(const std::string &path, const Image &image,
+                                 std::span<const int> channels);
 
 struct CsvImportOptions {
     // Refuse the whole text at the first row this radio cannot hold; notes stay notes.

@@ -171,4 +171,10 @@ FileResult ExportChannelsCsvFile(const std::string &path, const Image &image) {
     return WriteFileAtomically(path, text.data(), text.size());
 }
 
+FileResult ExportChannelsCsvFile(const std::string &path, const Image &image,
+                                 std::span<const int> channels) {
+    const std::string text = ChannelsToCsv(image, channels);
+    return WriteFileAtomically(path, text.data(), text.size());
+}
+
 } // namespace dpmr

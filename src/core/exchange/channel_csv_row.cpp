@@ -74,9 +74,22 @@ std::optional<std::int64_t> ParseFrequency(std::string text) {
     return kHz ? units / 1000 : units;
 }
 
-// On the channel grid, as the table stores a typed frequency.
+// On the channel grid, as the table stores a typed frequency: what FrequencyText shows, read
+// back (the grid point in Hz, cut to 10 Hz units), without the trip through text.
 std::int64_t Snapped(std::int64_t units) {
-    return units > 0 ? FrequencyFromText(FrequencyText(units)) : units;
+    return units > 0 ? SnapToStep(units).hz / 10 : units;
+}
+
+// The radio's CTCSS tones by tenths of Hz: 885 -> "88.5".
+const std::map<long long, std::string> &CtcssTenths() {
+    static const std::map<long long, std::string> tones = [] {
+        std::map<long long, std::string> byTenths;
+        for (const std::string &tone : ToneList())
+            if (tone != ToneText(kNoTone) && tone[0] != 'D')
+                byTenths.emplace(std::llround(std::strtod(tone.c_str(), nullptr) * 10), tone);
+        return byTenths;
+    }();
+    return tones;
 }
 
 std::string BandText(const BandLimits &band) {
@@ -134,7 +147,7 @@ private:
             return Malformed("Frequency", Quoted(rxText) + " is not a frequency in MHz");
         const std::int64_t rxUnits = Snapped(*rx);
         if (!InBand(rxUnits, band_))
-            return Unfit("Frequency", (rxUnits > 0 ? FrequencyText(rxUnits) : rxText) +
+            return Unfit("Frequency", (rxUnits > 0 ? FrequencyText(rxUnits) : EscapedText(rxText)) +
                                           " MHz is outside the band " + BandText(band_));
         out_.cells[kColRxFreq] = FrequencyText(rxUnits);
 
@@ -175,14 +188,13 @@ private:
             text = kDefaultCtcss;
         if (!IsDecimal(text))
             return Malformed(column, Quoted(text) + " is not a tone in Hz");
-        const double hz = std::strtod(text.c_str(), nullptr);
-        const auto &tones = ToneList();
-        const auto it = std::find_if(tones.begin() + 1, tones.end(), [&](const std::string &tone) {
-            return tone[0] != 'D' && std::abs(std::strtod(tone.c_str(), nullptr) - hz) < 1e-6;
-        });
-        if (it == tones.end())
-            return Unfit(column, text + " Hz is no CTCSS tone of this radio");
-        cell = *it;
+        const double tenths = std::strtod(text.c_str(), nullptr) * 10;
+        const auto &tones = CtcssTenths();
+        // Far beyond every tone (or no finite number at all): nothing to round.
+        const auto it = tenths < 1e6 ? tones.find(std::llround(tenths)) : tones.end();
+        if (it == tones.end() || std::abs(tenths - std::round(tenths)) > 1e-6)
+            return Unfit(column, EscapedText(text) + " Hz is no CTCSS tone of this radio");
+        cell = it->second;
         return true;
     }
 
