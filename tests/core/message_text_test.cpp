@@ -69,8 +69,7 @@ TEST(MessageText, CsvFieldsAndColumnsAreEscapedAndCut) {
     const std::string header = "Location,Name,Frequency,Duplex\n";
     for (const std::string &text :
          {header + "5,X,446.00625," + kHostile + "\n", header + kHostile + ",X,446.00625,\n",
-          "Location,Frequency," + kHostile + "," + kHostile + "\n",
-          header + "5,\x1B[31mToo long for the alias slot,446.00625,\n"}) {
+          "Location,Frequency," + kHostile + "," + kHostile + "\n"}) {
         Image image = NewImage();
         const CsvImportResult result = ImportChannelsCsv(text, "list\x1B[2J.csv", image);
         ASSERT_FALSE(result.ok);
@@ -78,6 +77,16 @@ TEST(MessageText, CsvFieldsAndColumnsAreEscapedAndCut) {
         EXPECT_LT(result.message.size(), 400u) << result.message.substr(0, 400);
         EXPECT_NE(result.message.find("list\\x1B[2J.csv"), std::string::npos) << result.message;
     }
+}
+
+TEST(MessageText, ANameCutOnImportIsNotedEscaped) {
+    Image image = NewImage();
+    const CsvImportResult result = ImportChannelsCsv(
+        "Location,Name,Frequency\n5,\x1B[31mToo long for the alias slot,446.00625\n", "list.csv",
+        image);
+    ASSERT_TRUE(result.ok) << result.message;
+    ASSERT_EQ(result.notes.size(), 1u);
+    EXPECT_TRUE(Inert(result.notes[0].what)) << result.notes[0].what;
 }
 
 TEST(MessageText, SettingNamesAndTomlKeysAreEscapedAndCut) {
