@@ -70,8 +70,17 @@ class ChannelTableOpsTest : public QObject {
         return table()->model()->index(channel - 1, column).data().toString();
     }
     void GoTo(int channel, int column) {
+        // A message box that just closed may leave the window inactive, and with it the
+        // shortcuts.
+        QApplication::setActiveWindow(&frame());
+        QTRY_VERIFY(frame().isActiveWindow());
         table()->setFocus();
-        table()->setCurrentIndex(table()->model()->index(channel - 1, column));
+        // As a click does: the cell becomes current, the only one selected and the anchor of
+        // Shift+arrows.
+        const QModelIndex index = table()->model()->index(channel - 1, column);
+        table()->clearSelection();
+        table()->setCurrentIndex(index);
+        table()->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
     }
     // Types on the table as a user does: the first key starts the edit, the rest go to the
     // editor, Enter ends it.
@@ -83,9 +92,11 @@ class ChannelTableOpsTest : public QObject {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_VERIFY(!table()->IsEditing());
     }
-    // Channels put straight into the image, as a file would bring them.
+    // Channels put straight into the image, as a file this program saved would bring them.
     void Load(const Image &image) {
         document().image = image;
+        frame().view()->ShowImage();
+        frame().view()->StoreChannelTable();
         document().history.Clear();
         document().modified = false;
         frame().view()->ShowImage();
@@ -209,6 +220,7 @@ private slots:
         QVERIFY(!frame().action("Undo")->isEnabled());
 
         GoTo(199, kColRxFreq);
+        QCOMPARE(table()->SelectedChannels(), std::vector<int>{199});
         Key(Qt::Key_Delete); // clears, as clearing the receive frequency does
         QVERIFY(IsChannelEmpty(document().image, 199));
         GoTo(10, kColRxFreq);
@@ -221,10 +233,11 @@ private slots:
         Image image = WithChannels({2, 3});
         image[ChannelRecordOffset(3) + 19] = 0x5A; // bytes no editor shows travel too
         Load(image);
-        const ChannelBytes two = ReadChannelBytes(image, 2);
+        const ChannelBytes two = ReadChannelBytes(document().image, 2);
         const ChannelBytes three = ReadChannelBytes(document().image, 3);
         GoTo(2, kColRxFreq);
         Key(Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(table()->SelectedChannels(), (std::vector<int>{2, 3}));
         Key(Qt::Key_X, Qt::ControlModifier);
         QVERIFY(IsChannelEmpty(document().image, 2));
         QVERIFY(QApplication::clipboard()->text().startsWith("Location,Name,Frequency"));
@@ -234,7 +247,11 @@ private slots:
         frame().view()->OnInitialUpdate();
         GoTo(40, kColRxFreq);
         Key(Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(ReadChannelBytes(document().image, 40).record, two.record);
+        const auto hex = [](const ChannelBytes &bytes) {
+            return QByteArray(reinterpret_cast<const char *>(bytes.record.data()), 24).toHex(' ');
+        };
+        QCOMPARE(frame().statusBar()->currentMessage(), QString("2 channels pasted"));
+        QCOMPARE(hex(ReadChannelBytes(document().image, 40)), hex(two));
         QCOMPARE(ReadChannelBytes(document().image, 41).record, three.record);
         QCOMPARE(ReadChannelBytes(document().image, 41).alias, three.alias);
         QCOMPARE(frame().action("Undo")->text(), QString("&Undo paste of 2 channels"));
@@ -246,11 +263,15 @@ private slots:
         QApplication::clipboard()->setText("Location\tName\tFrequency\tDuplex\tOffset\tMode\n"
                                            "7\tCalling\t446.00625\t\t0\tNFM\n"
                                            "8\tWorkshop\t433.5\t+\t1.6\tFM\n");
-        GoTo(197, kColRxFreq);
-        Answer no(QMessageBox::Cancel);
-        Key(Qt::Key_V, Qt::ControlModifier);
-        QTRY_COMPARE(no.texts.size(), 1); // 2 rows below 197 fit, so it asks first
-        QVERIFY(IsChannelEmpty(document().image, 197));
+        GoTo(199, kColRxFreq);
+        {
+            Answer no(QMessageBox::Cancel);
+            Key(Qt::Key_V, Qt::ControlModifier);
+            QTRY_COMPARE(no.texts.size(), 1); // one of the two rows would land past 199
+            QVERIFY2(no.texts[0].contains("1 of 2 channels does not fit below channel 199"),
+                     qPrintable(no.texts[0]));
+        }
+        QVERIFY(IsChannelEmpty(document().image, 199));
 
         GoTo(20, kColRxFreq);
         Key(Qt::Key_V, Qt::ControlModifier);

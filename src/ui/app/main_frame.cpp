@@ -187,6 +187,7 @@ void CMainFrame::OnEditor(EditorId id) {
     if (!command.make)
         return;
     view_->CommitOpenEdit();
+    const dpmr::Image original = document_.image; // what Undo gives back
     if (command.storeFirst == StoreFirst::ChannelTable)
         view_->StoreChannelTable();
     const dpmr::Image before = document_.image; // what the editor changes, not the table
@@ -200,9 +201,11 @@ void CMainFrame::OnEditor(EditorId id) {
         view_->LoadChannelTable();
         view_->table()->setFocus();
     }
-    // One undo step takes the whole editor session back.
-    view_->NoteChange(before, std::string("changes in ") +
-                                  (*command.menuText ? command.menuText : "Channel edit"));
+    // One undo step takes the whole editor session back; an editor that changed nothing
+    // makes no step.
+    if (!(document_.image == before))
+        view_->NoteChange(original, std::string("changes in ") +
+                                        (*command.menuText ? command.menuText : "Channel edit"));
 }
 
 bool CMainFrame::SaveModified() {

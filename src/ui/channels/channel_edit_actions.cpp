@@ -75,8 +75,9 @@ QAction *ChannelEditActions::Add(const QString &name, const QString &text,
 
 void ChannelEditActions::Change(const std::string &label,
                                 const std::function<void(Image &)> &change) {
-    view_.StoreChannelTable(); // ends an open edit (its own step) and brings the image up to date
+    view_.CommitOpenEdit(); // an edit still open is a step of its own
     const Image before = document_.image;
+    view_.StoreChannelTable(); // the image as the table shows it
     change(document_.image);
     document_.RecordChange(before, label);
     view_.ShowImage();
@@ -116,25 +117,27 @@ void ChannelEditActions::OnInsert() {
     const std::vector<int> channels = view_.table()->SelectedChannels();
     if (channels.empty())
         return;
-    RowResult result;
-    Change("insert of an empty channel",
-           [&](Image &image) { result = InsertEmptyChannel(image, channels.front()); });
-    if (!result)
+    // Tried on a copy first, so a refusal leaves no step behind.
+    Image trial = document_.image;
+    if (const RowResult result = InsertEmptyChannel(trial, channels.front()); !result) {
         ShowProgramMessage(window_, "No channel was inserted.",
                            QString::fromStdString(result.message));
-    else
-        view_.table()->SelectChannels(channels.front(), channels.front());
+        return;
+    }
+    Change("insert of an empty channel",
+           [&](Image &image) { InsertEmptyChannel(image, channels.front()); });
+    view_.table()->SelectChannels(channels.front(), channels.front());
 }
 
 void ChannelEditActions::OnMove(int direction) {
     const std::vector<int> channels = view_.table()->SelectedChannels();
-    RowResult result;
-    Change("move of " + ChannelsText(channels.size()) + (direction < 0 ? " up" : " down"),
-           [&](Image &image) { result = MoveChannels(image, channels, direction); });
-    if (!result) {
+    Image trial = document_.image;
+    if (const RowResult result = MoveChannels(trial, channels, direction); !result) {
         emit Notice(QString::fromStdString(result.message));
         return;
     }
+    Change("move of " + ChannelsText(channels.size()) + (direction < 0 ? " up" : " down"),
+           [&](Image &image) { MoveChannels(image, channels, direction); });
     // The selection moves with the channels.
     const int column = view_.table()->currentIndex().column();
     QItemSelection moved;

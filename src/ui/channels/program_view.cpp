@@ -162,10 +162,7 @@ void CProgramView::SetHideEmptyChannels(bool hide) {
 }
 
 void CProgramView::ShowImage() {
-    dpmr::LoadChannelTable(document_.image, document_.limits, document_.table);
-    model_->Reload();
-    ShowBandEdits();
-    ApplyHiddenRows();
+    LoadChannelTable();
     emit DocumentChanged();
 }
 
@@ -192,7 +189,11 @@ void CProgramView::OnInitialUpdate() {
 
 void CProgramView::LoadChannelTable() {
     dpmr::LoadChannelTable(document_.image, document_.limits, document_.table);
+    const QModelIndex current = table_->currentIndex();
     model_->Reload();
+    // The reload forgets the current cell; the user stays where they were.
+    if (current.isValid())
+        table_->setCurrentIndex(model_->index(current.row(), current.column()));
     ShowBandEdits();
     ApplyHiddenRows();
 }
@@ -217,7 +218,7 @@ void CProgramView::OnBandSelected(int index) {
     CommitOpenEdit();
     const BandLimits next = LimitsAfterSelecting(document_.table, document_.limits, index);
     if (const int outside = ChannelsOutsideBand(document_.table, next); outside > 0) {
-        const QString question = QString("%1 %2 outside %3-%4 MHz. Change the band anyway?")
+        const QString question = QString("%1 outside %2-%3 MHz. Change the band anyway?")
                                      .arg(outside == 1 ? QString("1 channel lies")
                                                        : QString("%1 channels lie").arg(outside))
                                      .arg(next.low / kUnitsPerMHz)
