@@ -43,8 +43,9 @@ void ChannelExchangeCommands::OnExport() {
 bool ChannelExchangeCommands::ImportFrom(const QString &path) {
     // The rows go over what the table shows, edits still open included.
     frame_.view()->CommitOpenEdit();
-    frame_.view()->StoreChannelTable();
     dpmr::CodePlugDocument &document = app_.document();
+    const dpmr::Image before = document.image; // what Undo gives back
+    frame_.view()->StoreChannelTable();
     dpmr::Image changed = document.image;
     const dpmr::CsvImportResult result = dpmr::ImportChannelsCsvFile(path.toStdString(), changed);
     if (!result) {
@@ -53,6 +54,7 @@ bool ChannelExchangeCommands::ImportFrom(const QString &path) {
         return false;
     }
     document.ReplaceImage(changed);
+    document.RecordChange(before, "import of " + std::to_string(result.channels) + " channels");
     frame_.view()->OnInitialUpdate();
     frame_.statusBar()->showMessage(QStringLiteral("%1 channels imported from %2")
                                         .arg(result.channels)
