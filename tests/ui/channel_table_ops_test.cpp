@@ -5,6 +5,7 @@
 #include "core/channels/channel_record.h"
 #include "core/channels/channel_rows.h"
 #include "core/image/code_plug_file.h"
+#include "ui/app/channel_exchange_commands.h"
 #include "ui/app/editor_commands.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/program_app.h"
@@ -284,6 +285,20 @@ private slots:
         Key(Qt::Key_V, Qt::ControlModifier);
         QTRY_COMPARE(closer.texts.size(), 1);
         QVERIFY2(closer.texts[0].contains("outside"), qPrintable(closer.texts[0]));
+    }
+
+    void aCsvImportIsOneStep() {
+        const Image before = document().image;
+        const QString csv = folder_->filePath("plan.csv");
+        WriteWholeFile(csv, "Location,Name,Frequency\n12,Hall,430.0125\n13,Yard,431.3\n");
+        auto *exchange = frame().findChild<ChannelExchangeCommands *>();
+        QVERIFY(exchange);
+        QVERIFY(exchange->ImportFrom(csv));
+        QCOMPARE(Cell(13, kColName), QString("Yard"));
+        QCOMPARE(frame().action("Undo")->text(), QString("&Undo import of 2 channels"));
+        frame().action("Undo")->trigger();
+        QVERIFY(document().image == before);
+        QVERIFY(Cell(13, kColName).isEmpty());
     }
 
     void undoToTheSavedStateClearsTheMark() {
