@@ -126,9 +126,10 @@ private slots:
         for (std::size_t i = 0; i < 0x100; ++i)
             QCOMPARE(read[i], before[i]); // the file-only area stays
         QCOMPARE(read[ChannelRecordOffset(5) + 3], radio[ChannelRecordOffset(5) + 3]);
-        QVERIFY2(frame().statusBar()->currentMessage().startsWith(
-                     QString("Read 504 blocks from %1 in ").arg(QString::fromStdString(radio_.Path()))),
-                 qPrintable(frame().statusBar()->currentMessage()));
+        QVERIFY2(
+            frame().statusBar()->currentMessage().startsWith(
+                QString("Read 504 blocks from %1 in ").arg(QString::fromStdString(radio_.Path()))),
+            qPrintable(frame().statusBar()->currentMessage()));
 
         // A read is one step of the undo history, and every byte comes back.
         QVERIFY(app_->document().modified);
