@@ -70,13 +70,14 @@ TEST(LoadChannelTable, ShowsChannelFieldsAndBlanks) {
     r.txPower = 2;     // names no choice
     WriteChannel(image, 2, r);
     image[ChannelRecordOffset(3) + 3] = 0x00; // an rx top byte of 0x00 is an empty channel
+    WriteAlias(image, 1, "Kept");
+    WriteAlias(image, 3, "Hidden"); // an empty channel shows no name
     ChannelTable table;
-    table.Cell(1, kColSpare) = "kept";
-    table.Cell(3, kColSpare) = "cleared";
+    table.Cell(3, kColName) = "cleared";
     BandLimits limits;
     LoadChannelTable(image, limits, table);
     EXPECT_EQ(table.rows[0], Row({"438.503125", "438.000000", "D023N", "67.0", "Low", "Del",
-                                  "Narrow", "Mixed(Analog)", "kept"}));
+                                  "Narrow", "Mixed(Analog)", "Kept"}));
     EXPECT_EQ(table.Cell(2, kColRxTone), "None");
     EXPECT_EQ(table.Cell(2, kColPower), "");
     EXPECT_EQ(table.rows[2], ChannelRow{});

@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(Cell(1, kColRxFreq), QString("145.500000"));
         QCOMPARE(Cell(1, kColTxFreq), QString("145.500000"));
         const QStringList expected{"None", "None", "High", "Add", "Wide", "Digit", ""};
-        for (int column = kColRxTone; column <= kColSpare; ++column)
+        for (int column = kColRxTone; column <= kColName; ++column)
             QCOMPARE(Cell(1, column), expected[column - kColRxTone]);
         // Enter with a text moves one cell to the right.
         QCOMPARE(table()->currentIndex().column(), int(kColTxFreq));
@@ -110,7 +110,7 @@ private slots:
         QVERIFY(!IsChannelEmpty(document_.image, 3));
 
         TypeInto(3, kColRxFreq, "");
-        for (int column = kColRxFreq; column <= kColSpare; ++column)
+        for (int column = kColRxFreq; column <= kColName; ++column)
             QVERIFY(Cell(3, column).isEmpty());
         // No store: the record is the canonical empty one already.
         const std::size_t b = Record(3);
@@ -195,11 +195,16 @@ private slots:
         table()->setFocus();
     }
 
-    void escapeAndTabEndTheEditWithoutLosingIt() {
+    void escapeCancelsTheEditAndTabEndsIt() {
         QWidget *editor = OpenEditor(6, kColRxFreq);
         QVERIFY(editor);
         QTest::keyClicks(editor, "438.5");
         QTest::keyClick(editor, Qt::Key_Escape);
+        QTRY_VERIFY(!table()->IsEditing());
+        QVERIFY(Cell(6, kColRxFreq).isEmpty());
+        editor = OpenEditor(6, kColRxFreq);
+        QTest::keyClicks(editor, "438.5");
+        QTest::keyClick(editor, Qt::Key_Tab);
         QTRY_VERIFY(!table()->IsEditing());
         QCOMPARE(Cell(6, kColRxFreq), QString("438.500000"));
 
@@ -219,17 +224,17 @@ private slots:
     }
 
     void rightAndLeftWrapAtTheRowEnds() {
-        GoTo(5, kColSpare);
+        GoTo(5, kColName);
         QTest::keyClick(table(), Qt::Key_Right);
         QCOMPARE(table()->currentIndex().row(), 5);
         QCOMPARE(table()->currentIndex().column(), int(kColRxFreq));
         QTest::keyClick(table(), Qt::Key_Left);
         QCOMPARE(table()->currentIndex().row(), 4);
-        QCOMPARE(table()->currentIndex().column(), int(kColSpare));
-        GoTo(199, kColSpare);
+        QCOMPARE(table()->currentIndex().column(), int(kColName));
+        GoTo(199, kColName);
         QTest::keyClick(table(), Qt::Key_Right);
         QCOMPARE(table()->currentIndex().row(), 198);
-        QCOMPARE(table()->currentIndex().column(), int(kColSpare));
+        QCOMPARE(table()->currentIndex().column(), int(kColName));
         GoTo(1, kColRxFreq);
         QTest::keyClick(table(), Qt::Key_Left);
         QCOMPARE(table()->currentIndex().row(), 0);

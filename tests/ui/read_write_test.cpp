@@ -20,6 +20,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QtTest>
 
 using namespace dpmr;
@@ -125,6 +126,19 @@ private slots:
         for (std::size_t i = 0; i < 0x100; ++i)
             QCOMPARE(read[i], before[i]); // the file-only area stays
         QCOMPARE(read[ChannelRecordOffset(5) + 3], radio[ChannelRecordOffset(5) + 3]);
+        QVERIFY2(
+            frame().statusBar()->currentMessage().startsWith(
+                QString("Read 504 blocks from %1 in ").arg(QString::fromStdString(radio_.Path()))),
+            qPrintable(frame().statusBar()->currentMessage()));
+
+        // A read is one step of the undo history, and every byte comes back.
+        QVERIFY(app_->document().modified);
+        frame().action("Undo")->trigger();
+        QVERIFY(app_->document().image == before);
+        QVERIFY(Cell(5, kColRxFreq).isEmpty());
+        frame().action("Redo")->trigger();
+        QCOMPARE(Cell(5, kColRxFreq), QString("145.500000"));
+        app_->document().modified = false;
     }
 
     void theDialogEndsAtHundredPercentWithTheResultSet() {

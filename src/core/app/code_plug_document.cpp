@@ -7,6 +7,7 @@ namespace dpmr {
 void CodePlugDocument::New() {
     pathName = kNewDocumentName;
     modified = false;
+    history.Clear();
     WriteFactoryDefaults(image, limits);
     ReloadChannelView(image, limits, table);
 }
@@ -16,6 +17,7 @@ FileResult CodePlugDocument::Open(const std::string &path) {
     if (result) {
         pathName = path;
         modified = false;
+        history.Clear();
         ReloadChannelView(image, limits, table);
     }
     return result;
@@ -27,6 +29,7 @@ FileResult CodePlugDocument::Save(const std::string &path) {
     if (result) {
         pathName = path;
         modified = false;
+        history.MarkSaved();
     }
     return result;
 }
@@ -34,6 +37,34 @@ FileResult CodePlugDocument::Save(const std::string &path) {
 void CodePlugDocument::ReplaceImage(const Image &received) {
     image = received;
     ReloadChannelView(image, limits, table);
+}
+
+bool CodePlugDocument::RecordChange(const Image &before, std::string label) {
+    if (before == image)
+        return false;
+    history.Record(before, std::move(label));
+    modified = true;
+    return true;
+}
+
+bool CodePlugDocument::Undo() {
+    std::optional<Image> restored = history.Undo(image);
+    if (!restored)
+        return false;
+    image = *restored;
+    LoadChannelTable(image, limits, table);
+    modified = !history.AtSavedState();
+    return true;
+}
+
+bool CodePlugDocument::Redo() {
+    std::optional<Image> restored = history.Redo(image);
+    if (!restored)
+        return false;
+    image = *restored;
+    LoadChannelTable(image, limits, table);
+    modified = !history.AtSavedState();
+    return true;
 }
 
 } // namespace dpmr

@@ -3,6 +3,7 @@
 // table the main window shows. New, Open and Save follow the same steps in the program and
 // in the command-line tool.
 
+#include "core/app/undo_history.h"
 #include "core/channels/channel_table.h"
 #include "core/image/band_limits.h"
 #include "core/image/code_plug_file.h"
@@ -17,8 +18,9 @@ struct CodePlugDocument {
     BandLimits limits; // kept across New and Open until something sets them
     ChannelTable table;
     std::string pathName;
-    // An editor changed the image since the last New, Open or Save.
+    // The image differs from the last New, Open or Save (Undo back to it clears this).
     bool modified = false;
+    UndoHistory history;
 
     // Factory defaults with the current band limits, then the table reloads.
     void New();
@@ -28,6 +30,14 @@ struct CodePlugDocument {
     FileResult Save(const std::string &path);
     // After a completed read from the radio.
     void ReplaceImage(const Image &received);
+
+    // A change was made to the image; `before` is how it was. Recorded for Undo and marks the
+    // document modified when any byte changed. Returns whether one did.
+    bool RecordChange(const Image &before, std::string label);
+    // Restore the image before (after) the last change; the table reloads. False when there is
+    // nothing to take back (or redo).
+    bool Undo();
+    bool Redo();
 };
 
 } // namespace dpmr

@@ -1,5 +1,7 @@
 #include "core/channels/band_edits.h"
 
+#include <memory>
+
 #include "core/image/bcd.h"
 #include "core/image/decimal.h"
 
@@ -74,6 +76,15 @@ void SelectBand(ChannelTable &table, Image &image, BandLimits &limits, int bandI
     // The VFO starts over at the bottom of the new band.
     WriteFrequency(image, kVfoRxFreq, static_cast<std::uint64_t>(limits.low));
     WriteFrequency(image, kVfoTxFreq, static_cast<std::uint64_t>(limits.low));
+}
+
+BandLimits LimitsAfterSelecting(const ChannelTable &table, const BandLimits &limits,
+                                int bandIndex) {
+    ChannelTable edits = table;
+    BandLimits scratchLimits = limits;
+    auto scratch = std::make_unique<Image>();
+    SelectBand(edits, *scratch, scratchLimits, bandIndex);
+    return LimitsFromEdits(edits.band);
 }
 
 } // namespace dpmr

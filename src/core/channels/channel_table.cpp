@@ -62,6 +62,7 @@ void LoadRow(const Image &image, int n, ChannelRow &row) {
     row[kColScan] = Choice(kColScan, r.scan ? kScanAdd : kScanDel);
     row[kColBandwidth] = Choice(kColBandwidth, r.narrow ? kNarrow : kWide);
     row[kColChannelType] = Choice(kColChannelType, r.channelType);
+    row[kColName] = ReadAlias(image, n);
 }
 
 // Only the fields the table shows are written; the channel editor's fields keep their bits. A
@@ -106,7 +107,7 @@ const std::array<ColumnInfo, kChannelColumns> &ChannelColumns() {
         {"Scan", 1000, CellEditor::Choice},
         {"Bandwidth", 1000, CellEditor::Choice},
         {"Channel type", 1500, CellEditor::Choice},
-        {"", 1200, CellEditor::None},
+        {"Name", 1200, CellEditor::Alias},
     }};
     return columns;
 }

@@ -3,6 +3,7 @@
 // and its two edits. The widgets only show these texts; every rule that turns them into
 // image bytes, or decides what a cell shows after an edit, is here.
 
+#include "core/fields/field_rule.h"
 #include "core/image/band_limits.h"
 #include "core/image/image.h"
 
@@ -23,16 +24,16 @@ enum ChannelColumn : int {
     kColScan = 6,
     kColBandwidth = 7,
     kColChannelType = 8,
-    kColSpare = 9,
+    kColName = 9, // the channel's alias
 };
 inline constexpr int kChannelColumns = 10;
 inline constexpr int kFrequencyEditorMaxLength = 10;
 inline constexpr std::string_view kFrequencyCharacters = "0123456789.";
 
-enum class CellEditor { None, Frequency, Tone, Choice };
+enum class CellEditor { None, Frequency, Tone, Choice, Alias };
 
 struct ColumnInfo {
-    const char *header; // "" for columns 0 and 9
+    const char *header; // "" for column 0
     int widthTwips;
     CellEditor editor;
 };
@@ -90,6 +91,22 @@ void EndFrequencyEdit(ChannelTable &table, Image &image, const BandLimits &limit
                       int column, std::string_view text);
 void EndToneEdit(ChannelTable &table, int channel, int column, std::string_view text);
 void EndChoiceEdit(ChannelTable &table, int channel, int column, std::string_view text);
+// The Name cell: the alias rules (printable, 12 characters) applied as typing does; written
+// into the alias slot at once, as the channel editor would.
+void EndAliasEdit(ChannelTable &table, Image &image, int channel, std::string_view text);
+// The alias rule of the Name cell's editor.
+const FieldRule &AliasCellRule();
+// Ends an edit of any cell by its column's rule.
+void EndCellEdit(ChannelTable &table, Image &image, const BandLimits &limits, int channel,
+                 int column, std::string_view text);
+
+// "446.1 MHz is outside 136-174 MHz: set to 174.000000" when a typed frequency is clamped
+// into the band; empty otherwise.
+std::string ClampNotice(std::string_view typed, const BandLimits &limits);
+// Channels in use in the table whose receive or transmit frequency lies outside `limits`.
+int ChannelsOutsideBand(const ChannelTable &table, const BandLimits &limits);
+// The limits the band selector's entry would give, edits reset as SelectBand would.
+BandLimits LimitsAfterSelecting(const ChannelTable &table, const BandLimits &limits, int bandIndex);
 
 // The band selector changed to an entry: may reset the edits, sets the limits and both VFO
 // frequencies.

@@ -45,8 +45,9 @@ void ChannelExchangeCommands::OnExport() {
 bool ChannelExchangeCommands::ImportFrom(const QString &path, bool strict) {
     // The rows go over what the table shows, edits still open included.
     frame_.view()->CommitOpenEdit();
-    frame_.view()->StoreChannelTable();
     dpmr::CodePlugDocument &document = app_.document();
+    const dpmr::Image before = document.image; // what Undo gives back
+    frame_.view()->StoreChannelTable();
     dpmr::Image changed = document.image;
     dpmr::CsvImportOptions options;
     options.strict = strict;
@@ -58,6 +59,7 @@ bool ChannelExchangeCommands::ImportFrom(const QString &path, bool strict) {
         return false;
     }
     document.ReplaceImage(changed);
+    document.RecordChange(before, "import of " + std::to_string(result.channels) + " channels");
     frame_.view()->OnInitialUpdate();
     const QString fileName = QFileInfo(path).fileName();
     frame_.statusBar()->showMessage(

@@ -3,12 +3,17 @@
 #include "ui/app/about_dlg.h"
 #include "ui/app/artwork.h"
 #include "ui/app/channel_exchange_commands.h"
+#include "ui/app/document_status.h"
 #include "ui/app/editor_commands.h"
 #include "ui/app/program_app.h"
+#include "ui/app/undo_commands.h"
+#include "ui/channels/channel_context_menu.h"
+#include "ui/channels/channel_edit_actions.h"
 #include "ui/channels/channel_table_view.h"
 #include "ui/channels/program_view.h"
 #include "ui/link/link_commands.h"
 #include "ui/widgets/message_box.h"
+#include "ui/widgets/status_notice.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -83,9 +88,9 @@ CMainFrame::CMainFrame(CProgramApp &app, dpmr::CodePlugDocument &document)
     CreateToolBar();
     CreateStatusBar();
 
-    // The frame fits the form exactly and the user cannot resize it.
+    // The frame opens at the form's size; the user may resize and maximise it.
     adjustSize();
-    setFixedSize(sizeHint());
+    resize(sizeHint());
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().topLeft());
     view_->table()->setFocus(); // the keyboard starts in the channel table
@@ -137,6 +142,14 @@ void CMainFrame::CreateActions() {
 
     ConnectEditors();
 
+    undo_ = new UndoCommands(document_, *view_, this);
+    edits_ = new ChannelEditActions(document_, *view_, this);
+    InstallChannelContextMenu(view_->table(), edits_);
+    const auto notice = [this](const QString &text) { ShowStatusNotice(*this, text); };
+    connect(edits_, &ChannelEditActions::Notice, this, notice);
+    connect(view_, &CProgramView::Notice, this, notice);
+    addAction(edits_->applyToSelection()); // a shortcut without a menu entry of its own
+
     LinkEnv env{document_,
                 app_.portName,
                 app_.link,
@@ -174,6 +187,7 @@ void CMainFrame::OnEditor(EditorId id) {
     if (!command.make)
         return;
     view_->CommitOpenEdit();
+    const dpmr::Image original = document_.image; // what Undo gives back
     if (command.storeFirst == StoreFirst::ChannelTable)
         view_->StoreChannelTable();
     const dpmr::Image before = document_.image; // what the editor changes, not the table
@@ -187,8 +201,11 @@ void CMainFrame::OnEditor(EditorId id) {
         view_->LoadChannelTable();
         view_->table()->setFocus();
     }
+    // One undo step takes the whole editor session back; an editor that changed nothing
+    // makes no step.
     if (!(document_.image == before))
-        document_.modified = true;
+        view_->NoteChange(original, std::string("changes in ") +
+                                        (*command.menuText ? command.menuText : "Channel edit"));
 }
 
 bool CMainFrame::SaveModified() {
@@ -227,6 +244,11 @@ void CMainFrame::CreateMenus() {
     file->addAction(action(Command::Exit));
 
     QMenu *edit = menuBar()->addMenu("&Edit");
+    edit->addActions({undo_->undo(), undo_->redo()});
+    edit->addSeparator();
+    edit->addActions({edits_->cut(), edits_->copy(), edits_->paste(), edits_->deleteRows(),
+                      edits_->insert(), edits_->moveUp(), edits_->moveDown()});
+    edit->addSeparator();
     edit->addActions({action(Command::ScanInfo), action(Command::BasicSetting),
                       action(Command::Alarm), action(Command::Dtmf), action(Command::Dpmr),
                       action(Command::Vfo), action(Command::PmsCh)});
@@ -236,6 +258,8 @@ void CMainFrame::CreateMenus() {
 
     QMenu *view = menuBar()->addMenu("&View");
     view->addActions({action(Command::Toolbar), action(Command::StatusBar)});
+    view->addSeparator();
+    view->addAction(edits_->hideEmpty());
 
     QMenu *setting = menuBar()->addMenu("&Setting");
     setting->addAction(action(Command::Port));
@@ -266,6 +290,9 @@ void CMainFrame::CreateStatusBar() {
     QStatusBar *bar = statusBar();
     ready_ = new QLabel("Ready", bar);
     bar->addWidget(ready_, 1);
+    documentStatus_ = new DocumentStatus(document_, bar);
+    bar->addPermanentWidget(documentStatus_);
+    connect(view_, &CProgramView::DocumentChanged, documentStatus_, &DocumentStatus::Refresh);
     for (const char *indicator : {"CAP", "NUM", "SCRL"}) {
         auto *label = new QLabel(indicator, bar);
         label->setObjectName(indicator);
@@ -305,6 +332,7 @@ bool CMainFrame::OpenDocument(const QString &path) {
 bool CMainFrame::SaveDocument(const QString &path) {
     view_->CommitOpenEdit();
     const dpmr::FileResult result = document_.Save(path.toStdString());
+    emit view_->DocumentChanged(); // the name and the modified mark
     if (!result) {
         ShowProgramMessage(this, QString::fromStdString(result.message));
         return false;

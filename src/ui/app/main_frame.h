@@ -43,6 +43,9 @@ enum class Command {
 };
 
 class LinkCommands;
+class UndoCommands;
+class ChannelEditActions;
+class DocumentStatus;
 enum class EditorId;
 
 class CMainFrame : public QMainWindow {
@@ -86,6 +89,9 @@ private:
     QAction *AddAction(const QString &name, const QString &text, const QString &prompt);
     QAction *actions_[static_cast<int>(Command::Count)] = {};
     LinkCommands *link_ = nullptr;
+    UndoCommands *undo_ = nullptr;
+    ChannelEditActions *edits_ = nullptr;
+    DocumentStatus *documentStatus_ = nullptr;
     void OnPrint();
     void OnPrintPreview();
     void OnPrintSetup();

@@ -4,6 +4,7 @@
 #include "core/image/tone.h"
 #include "ui/widgets/character_filter.h"
 #include "ui/widgets/tone_chooser.h"
+#include "ui/widgets/typing_limits.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -58,6 +59,13 @@ QWidget *ChannelCellDelegate::createEditor(QWidget *parent, const QStyleOptionVi
         editor = combo;
         break;
     }
+    case CellEditor::Alias: {
+        auto *line = new QLineEdit(parent);
+        line->setAlignment(Qt::AlignCenter);
+        ApplyTypingLimits(line, AliasCellRule()); // paste filtered as typing
+        editor = line;
+        break;
+    }
     case CellEditor::None:
         return nullptr;
     }
@@ -95,15 +103,21 @@ bool ChannelCellDelegate::eventFilter(QObject *object, QEvent *event) {
     if (editor && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         const CellEditor kind = KindOf(editor);
-        // Esc and Tab end the edit as leaving the cell does: nothing typed is thrown away,
-        // and no editor opens on its own in the next cell (a new row starts in column 1).
-        if (key == Qt::Key_Escape || key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        // Esc throws away what was typed: the cell keeps its text.
+        if (key == Qt::Key_Escape) {
+            emit closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+            return true;
+        }
+        // Tab ends the edit as leaving the cell does, and no editor opens on its own in the
+        // next cell (a new row starts in column 1).
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
             emit commitData(editor);
             emit closeEditor(editor, QAbstractItemDelegate::NoHint);
             return true;
         }
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
-            (kind == CellEditor::Frequency || kind == CellEditor::Choice)) {
+            (kind == CellEditor::Frequency || kind == CellEditor::Choice ||
+             kind == CellEditor::Alias)) {
             const bool empty = EditorText(editor).isEmpty();
             emit commitData(editor);
             emit closeEditor(editor, QAbstractItemDelegate::NoHint);

@@ -52,22 +52,22 @@ bool ChannelTableModel::setData(const QModelIndex &index, const QVariant &value,
         return false;
     const int channel = Channel(index);
     const int column = index.column();
-    const std::string text = value.toString().toStdString();
-    switch (ChannelColumns()[column].editor) {
-    case CellEditor::Frequency:
-        EndFrequencyEdit(document_.table, document_.image, document_.limits, channel, column, text);
-        break;
-    case CellEditor::Tone:
-        EndToneEdit(document_.table, channel, column, text);
-        break;
-    case CellEditor::Choice:
-        EndChoiceEdit(document_.table, channel, column, text);
-        break;
-    case CellEditor::None:
+    if (ChannelColumns()[column].editor == CellEditor::None)
         return false;
-    }
+    const std::string text = value.toString().toStdString();
+    const bool inUse = !document_.table.IsRowEmpty(channel);
+    const std::string notice =
+        ChannelColumns()[column].editor == CellEditor::Frequency && (inUse || column == kColRxFreq)
+            ? ClampNotice(text, document_.limits)
+            : std::string();
+    // Each edit goes into the image at once, so Undo can take it back.
+    const Image before = document_.image;
+    EndCellEdit(document_.table, document_.image, document_.limits, channel, column, text);
+    StoreChannelTable(document_.table, document_.image, document_.limits);
+    document_.RecordChange(before, "edit of channel " + std::to_string(channel));
     // A receive frequency edit can fill or clear the whole row.
     emit dataChanged(this->index(index.row(), 0), this->index(index.row(), kChannelColumns - 1));
+    emit CellEdited(QString::fromStdString(notice));
     return true;
 }
 

@@ -25,6 +25,11 @@ public:
     static int Channel(const QModelIndex &index) { return index.row() + 1; }
     const dpmr::ChannelTable &table() const { return document_.table; }
 
+signals:
+    // A cell edit reached the image (and the undo history); `notice` says what the rule did
+    // to the text ("... is outside ...: set to ..."), or is empty.
+    void CellEdited(const QString &notice);
+
 private:
     dpmr::CodePlugDocument &document_;
 };

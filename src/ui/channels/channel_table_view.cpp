@@ -3,13 +3,18 @@
 #include "core/channels/channel_table.h"
 #include "ui/channels/channel_table_model.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <set>
 
 using namespace dpmr;
 
 ChannelTableView::ChannelTableView(QWidget *parent) : QTableView(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers); // edits start as below only
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setTabKeyNavigation(false);
 }
 
@@ -43,31 +48,81 @@ void ChannelTableView::CommitOpenEditor() {
     }
 }
 
+std::vector<int> ChannelTableView::SelectedChannels() const {
+    std::set<int> channels;
+    for (const QModelIndex &index : selectionModel()->selectedIndexes())
+        channels.insert(index.row() + 1);
+    if (channels.empty() && currentIndex().isValid())
+        channels.insert(currentIndex().row() + 1);
+    return {channels.begin(), channels.end()};
+}
+
+void ChannelTableView::SelectChannels(int first, int last) {
+    const int column = currentIndex().isValid() ? currentIndex().column() : kColRxFreq;
+    setCurrentIndex(model()->index(first - 1, column));
+    const QItemSelection rows(model()->index(first - 1, 0),
+                              model()->index(last - 1, model()->columnCount() - 1));
+    selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+}
+
+void ChannelTableView::StartEditWithKey(QKeyEvent *event) {
+    StartCellEdit(currentIndex());
+    QWidget *editor = IsEditing() ? indexWidget(currentIndex()) : nullptr;
+    if (!editor)
+        return;
+    // The editor starts with its text selected, so the key replaces it as typing would.
+    QWidget *target = editor;
+    if (auto *combo = qobject_cast<QComboBox *>(editor); combo && combo->lineEdit())
+        target = combo->lineEdit();
+    QKeyEvent copy(QEvent::KeyPress, event->key(), event->modifiers(), event->text());
+    QApplication::sendEvent(target, &copy);
+}
+
 void ChannelTableView::keyPressEvent(QKeyEvent *event) {
     const QModelIndex current = currentIndex();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (current.isValid() && state() != QAbstractItemView::EditingState &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
         const int row = current.row();
         const int last = model()->rowCount() - 1;
-        switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            StartCellEdit(current);
+        const QString text = event->text();
+        const bool printable = text.size() == 1 && text.at(0).isPrint();
+        if (printable && current.column() != kColNumber) {
+            StartEditWithKey(event);
             return;
-        case Qt::Key_Right:
-            if (current.column() == kColSpare && row < last) {
-                setCurrentIndex(model()->index(row + 1, kColRxFreq));
+        }
+        if (modifiers == Qt::NoModifier) {
+            switch (event->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                StartCellEdit(current);
                 return;
-            }
-            break;
-        case Qt::Key_Left:
-            if (current.column() == kColRxFreq && row > 0) {
-                setCurrentIndex(model()->index(row - 1, kColSpare));
+            case Qt::Key_F2:
+                StartCellEdit(current);
+                if (auto *line = qobject_cast<QLineEdit *>(indexWidget(currentIndex())))
+                    line->deselect(); // the text is kept, the cursor at its end
+                else if (auto *combo = qobject_cast<QComboBox *>(indexWidget(currentIndex()));
+                         combo && combo->lineEdit())
+                    combo->lineEdit()->deselect();
                 return;
+            case Qt::Key_Delete:
+                emit ClearRequested();
+                return;
+            case Qt::Key_Right:
+                if (current.column() == kColName && row < last) {
+                    setCurrentIndex(model()->index(row + 1, kColRxFreq));
+                    return;
+                }
+                break;
+            case Qt::Key_Left:
+                if (current.column() == kColRxFreq && row > 0) {
+                    setCurrentIndex(model()->index(row - 1, kColName));
+                    return;
+                }
+                break;
+            default:
+                break;
             }
-            break;
-        default:
-            break;
         }
     }
     QTableView::keyPressEvent(event);
@@ -76,6 +131,8 @@ void ChannelTableView::keyPressEvent(QKeyEvent *event) {
 void ChannelTableView::mousePressEvent(QMouseEvent *event) {
     QTableView::mousePressEvent(event);
     const QModelIndex index = indexAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && index.isValid() && index.column() != kColNumber)
+    // Shift and Ctrl clicks select rows; a plain click edits.
+    if (event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier &&
+        index.isValid() && index.column() != kColNumber)
         StartCellEdit(index);
 }

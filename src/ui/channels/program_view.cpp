@@ -5,11 +5,13 @@
 #include "ui/channels/channel_table_view.h"
 #include "ui/widgets/character_filter.h"
 #include "ui/widgets/dialog_units.h"
+#include "ui/widgets/message_box.h"
 
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -52,6 +54,13 @@ CProgramView::CProgramView(CodePlugDocument &document, QWidget *parent)
 
     connect(delegate_, &ChannelCellDelegate::MoveAfterEnter, table_,
             &ChannelTableView::MoveCurrent);
+    connect(model_, &ChannelTableModel::CellEdited, this, [this](const QString &notice) {
+        if (!notice.isEmpty())
+            emit Notice(notice);
+        ApplyHiddenRows();
+        emit DocumentChanged();
+    });
+    table_->horizontalHeader()->setStretchLastSection(true); // the Name column takes the room
     connect(band_, &QComboBox::activated, this, &CProgramView::OnBandSelected);
     connect(low_, &QLineEdit::editingFinished, this, &CProgramView::OnBandEditFinished);
     connect(high_, &QLineEdit::editingFinished, this, &CProgramView::OnBandEditFinished);
@@ -96,7 +105,7 @@ void CProgramView::LayOut() {
                                 16 * table_->verticalHeader()->defaultSectionSize() + frame);
     const int left = du.X(16);
     table_->setGeometry(left, du.Y(39), tableWidth, tableHeight);
-    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     const int rowHeight = std::max(du.Y(12), band_->sizeHint().height());
     const int top = du.Y(39) - rowHeight - du.Y(8);
@@ -118,7 +127,48 @@ void CProgramView::LayOut() {
         std::max(du.X(50), metrics.horizontalAdvance(channelEdit_->text()) + 2 * du.X(6));
     channelEdit_->setGeometry(left + tableWidth - buttonWidth, top, buttonWidth, rowHeight);
 
-    setFixedSize(left + tableWidth + left, du.Y(39) + tableHeight + du.Y(15));
+    // The form's size is the least the window shows; a larger window gives the table the room.
+    margin_ = left;
+    tableTop_ = du.Y(39);
+    bottomMargin_ = du.Y(15);
+    formSize_ = QSize(left + tableWidth + left, tableTop_ + tableHeight + bottomMargin_);
+    setMinimumSize(formSize_);
+    resize(formSize_);
+}
+
+void CProgramView::PlaceTable() {
+    if (formSize_.isEmpty())
+        return;
+    table_->setGeometry(margin_, tableTop_, width() - 2 * margin_,
+                        height() - tableTop_ - bottomMargin_);
+    QRect button = channelEdit_->geometry();
+    button.moveRight(width() - margin_ - 1);
+    channelEdit_->setGeometry(button);
+}
+
+void CProgramView::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    PlaceTable();
+}
+
+void CProgramView::ApplyHiddenRows() {
+    for (int n = 1; n <= kChannelCount; ++n)
+        table_->setRowHidden(n - 1, hideEmpty_ && document_.table.IsRowEmpty(n));
+}
+
+void CProgramView::SetHideEmptyChannels(bool hide) {
+    hideEmpty_ = hide;
+    ApplyHiddenRows();
+}
+
+void CProgramView::ShowImage() {
+    LoadChannelTable();
+    emit DocumentChanged();
+}
+
+void CProgramView::NoteChange(const Image &before, const std::string &label) {
+    document_.RecordChange(before, label);
+    emit DocumentChanged();
 }
 
 void CProgramView::ShowBandEdits() {
@@ -131,14 +181,21 @@ void CProgramView::ShowBandEdits() {
 void CProgramView::OnInitialUpdate() {
     model_->Reload();
     ShowBandEdits();
+    ApplyHiddenRows();
     if (!table_->currentIndex().isValid())
         table_->setCurrentIndex(model_->index(0, kColRxFreq));
+    emit DocumentChanged();
 }
 
 void CProgramView::LoadChannelTable() {
     dpmr::LoadChannelTable(document_.image, document_.limits, document_.table);
+    const QModelIndex current = table_->currentIndex();
     model_->Reload();
+    // The reload forgets the current cell; the user stays where they were.
+    if (current.isValid())
+        table_->setCurrentIndex(model_->index(current.row(), current.column()));
     ShowBandEdits();
+    ApplyHiddenRows();
 }
 
 int CProgramView::CurrentChannel() const {
@@ -159,8 +216,25 @@ void CProgramView::StoreChannelTable() {
 
 void CProgramView::OnBandSelected(int index) {
     CommitOpenEdit();
+    const BandLimits next = LimitsAfterSelecting(document_.table, document_.limits, index);
+    if (const int outside = ChannelsOutsideBand(document_.table, next); outside > 0) {
+        const QString question = QString("%1 outside %2-%3 MHz. Change the band anyway?")
+                                     .arg(outside == 1 ? QString("1 channel lies")
+                                                       : QString("%1 channels lie").arg(outside))
+                                     .arg(next.low / kUnitsPerMHz)
+                                     .arg(next.high / kUnitsPerMHz);
+        if (QMessageBox::question(this, kProgramCaption, question,
+                                  QMessageBox::Yes | QMessageBox::No,
+                                  QMessageBox::No) != QMessageBox::Yes) {
+            ShowBandEdits(); // the selector goes back to the band in use
+            return;
+        }
+    }
+    const Image before = document_.image;
     SelectBand(document_.table, document_.image, document_.limits, index);
+    dpmr::StoreChannelTable(document_.table, document_.image, document_.limits);
     ShowBandEdits();
+    NoteChange(before, "band change");
 }
 
 void CProgramView::OnBandEditFinished() {

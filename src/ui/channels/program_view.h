@@ -1,6 +1,6 @@
 #pragma once
 // The main form: band selector with its two limit edits, the "Channel edit" button and the
-// table of 199 channels.
+// table of 199 channels, which grows with the window.
 
 #include "core/app/code_plug_document.h"
 
@@ -29,6 +29,15 @@ public:
     void LoadChannelTable();
     // The channel of the table's current row, 1-199.
     int CurrentChannel() const;
+    // The image changed (it is already in the undo history): the table shows it again.
+    void ShowImage();
+    // A change made to the image outside the table; `before` is how it was.
+    void NoteChange(const dpmr::Image &before, const std::string &label);
+    // View -> "Hide empty channels".
+    void SetHideEmptyChannels(bool hide);
+    bool hidesEmptyChannels() const { return hideEmpty_; }
+
+    QSize sizeHint() const override { return formSize_; }
 
     ChannelTableView *table() const { return table_; }
     QComboBox *bandSelector() const { return band_; }
@@ -36,8 +45,19 @@ public:
     QLineEdit *highEdit() const { return high_; }
     QPushButton *channelEditButton() const { return channelEdit_; }
 
+signals:
+    // The image, the undo history or the modified mark may have changed.
+    void DocumentChanged();
+    // A rule changed what the user typed; for the status bar.
+    void Notice(const QString &text);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void LayOut();
+    void PlaceTable();
+    void ApplyHiddenRows();
     void ShowBandEdits();
     void OnBandSelected(int index);
     void OnBandEditFinished();
@@ -52,4 +72,9 @@ private:
     ChannelTableView *table_;
     ChannelTableModel *model_;
     ChannelCellDelegate *delegate_;
+    QSize formSize_;
+    int margin_ = 0;
+    int tableTop_ = 0;
+    int bottomMargin_ = 0;
+    bool hideEmpty_ = false;
 };

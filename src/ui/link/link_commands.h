@@ -11,13 +11,14 @@
 #include <string>
 
 class QMainWindow;
+class CReadWriteDlg;
 
 struct LinkEnv {
     dpmr::CodePlugDocument &document;
     std::string &portName;
     dpmr::LinkFlags &link;
     QMainWindow *window;
-    dpmr::BackupPlace backups; // where Read and Write keep their copies
+    dpmr::BackupPlace backups;               // where Read and Write keep their copies
     std::function<void()> commitOpenEdit;    // before a read: end a cell edit still open
     std::function<void()> storeChannelTable; // before a write
     std::function<void()> reloadView;        // after a completed read
@@ -35,5 +36,8 @@ public:
     void OnPort();
 
 private:
+    // "Read 504 blocks from /dev/ttyUSB0 in 22.3 s" in the status bar, for screen readers too.
+    void AnnounceExchange(const CReadWriteDlg &dialog, const char *format);
+
     LinkEnv env_;
 };

@@ -102,6 +102,7 @@ void CReadWriteDlg::OnStart() {
     flags_.busy = 1;
     observer_ = std::make_unique<DialogLinkObserver>(this);
     const dpmr::Image snapshot = image_;
+    clock_.start();
     try {
         thread_ = std::thread([this, snapshot] {
             dpmr::SerialPort port;
@@ -123,6 +124,8 @@ void CReadWriteDlg::OnCancel() {
 void CReadWriteDlg::Finish() {
     if (thread_.joinable())
         thread_.join(); // the close request is the link's last call
+    if (clock_.isValid())
+        elapsedMs_ = clock_.elapsed();
     done(QDialog::Rejected);
 }
 

@@ -8,6 +8,7 @@
 #include "core/link/radio_link.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <memory>
 #include <thread>
 
@@ -27,6 +28,8 @@ public:
     int resultFlag() const { return outcome_.completed ? 1 : 0; }
     // A completed read's image.
     const dpmr::Image &receivedImage() const { return outcome_.image; }
+    // Seconds from Start to the end of the exchange.
+    double elapsedSeconds() const { return elapsedMs_ / 1000.0; }
 
     QPushButton *startButton() const { return start_; }
     QPushButton *cancelButton() const { return cancel_; }
@@ -53,6 +56,8 @@ private:
     dpmr::LinkOutcome outcome_;
     std::unique_ptr<dpmr::LinkObserver> observer_;
     std::thread thread_;
+    QElapsedTimer clock_;
+    qint64 elapsedMs_ = 0;
 
     QProgressBar *progress_;
     QLabel *percent_;

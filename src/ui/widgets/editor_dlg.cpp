@@ -1,7 +1,10 @@
 #include "ui/widgets/editor_dlg.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QKeyEvent>
+#include <QPushButton>
 
 void CEditorDlg::StoreAll() {
     if (stored_)
@@ -32,4 +35,56 @@ void CEditorDlg::keyPressEvent(QKeyEvent *event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void CEditorDlg::showEvent(QShowEvent *event) {
+    if (!closeButton_)
+        AddCloseButton(); // after the subclass built its layout
+    QDialog::showEvent(event);
+}
+
+void CEditorDlg::AddCloseButton() {
+    closeButton_ = new QPushButton("Close", this);
+    closeButton_->setObjectName("closeButton");
+    closeButton_->setAutoDefault(false); // Enter and Esc keep what each editor does with them
+    closeButton_->setDefault(false);
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(closeButton_);
+
+    QLayout *top = layout();
+    if (auto *grid = qobject_cast<QGridLayout *>(top)) {
+        grid->addLayout(row, grid->rowCount(), 0, 1, -1);
+    } else if (auto *box = qobject_cast<QBoxLayout *>(top)) {
+        if (box->direction() != QBoxLayout::TopToBottom) {
+            // A row of columns: it becomes the first row of a column, the button the second.
+            auto *columns = new QBoxLayout(box->direction());
+            columns->setSpacing(box->spacing());
+            for (int stretch = 0; box->count() > 0;) {
+                stretch = box->stretch(0);
+                QLayoutItem *item = box->takeAt(0);
+                if (QLayout *inner = item->layout()) {
+                    inner->setParent(nullptr);
+                    columns->addLayout(inner, stretch);
+                } else if (QWidget *widget = item->widget()) {
+                    columns->addWidget(widget, stretch);
+                    delete item;
+                } else {
+                    columns->addItem(item);
+                }
+            }
+            box->setDirection(QBoxLayout::TopToBottom);
+            box->addLayout(columns, 1);
+        }
+        box->addLayout(row);
+    } else {
+        // No layout: below everything, at the bottom right.
+        const QSize hint = closeButton_->sizeHint();
+        resize(width(), height() + hint.height() + 12);
+        closeButton_->setGeometry(width() - hint.width() - 8, height() - hint.height() - 6,
+                                  hint.width(), hint.height());
+        delete row;
+    }
+    closeButton_->show();
 }
