@@ -81,10 +81,9 @@ CsvClip ChannelsFromCsvText(std::string_view text, const Image &image) {
     ClearChannels(*scratch, AllChannels());
     for (int n = 1; n <= kChannelCount; ++n)
         WriteAlias(*scratch, n, "");
-    // The rows land on channel 1 and on in the order they come, so rows without a Location
-    // paste too; what the radio cannot hold is skipped and listed.
-    const CsvImportResult imported =
-        ImportChannelsCsv(csv, "the pasted text", *scratch, {.strict = false, .pasteAt = 1});
+    // Each row lands on its Location, so the clip keeps where it came from; what the radio
+    // cannot hold is skipped and listed.
+    const CsvImportResult imported = ImportChannelsCsv(csv, "the pasted text", *scratch);
     const int shift = headerLines; // lines are counted in the text the user pasted
     if (!imported) {
         std::string reason = imported.message;

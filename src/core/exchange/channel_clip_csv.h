@@ -21,7 +21,7 @@ struct SkippedCsvRow {
 };
 
 struct CsvClip {
-    ChannelClip clip; // in the order the rows come, to be pasted from the current row down
+    ChannelClip clip; // in the order of their Location, to be pasted from the current row down
     std::vector<SkippedCsvRow> skipped;
 };
 
