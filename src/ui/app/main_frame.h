@@ -10,9 +10,12 @@
 
 class CProgramView;
 class CProgramApp;
+class CRecentFilesMenu;
+class ChannelExchangeCommands;
 class QAction;
 class QLabel;
 class QPrinter;
+class QPrintPreviewDialog;
 
 // Every command of the menus and the toolbar.
 enum class Command {
@@ -25,6 +28,8 @@ enum class Command {
     Print,
     PrintPreview,
     PrintSetup,
+    PrintSettingsSheet,
+    ExportPdf,
     Exit,
     ScanInfo,
     BasicSetting,
@@ -71,11 +76,23 @@ public:
     void OnFileSave();
     void OnFileSaveAs();
 
-    // Paints the main form, as the user sees it, onto a printer.
-    void PrintForm(QPrinter *printer);
+    // The channel plan (and the settings sheet when its entry is ticked) onto a printer; false
+    // when the printer could not start.
+    bool PrintPlan(QPrinter *printer);
+    // File -> Export as PDF... to a chosen file; false when refused (the user has been told).
+    bool ExportPdf(const QString &path);
+    // The preview File -> Print Preview shows, sized to be read.
+    std::unique_ptr<QPrintPreviewDialog> CreatePrintPreview();
+
+    CRecentFilesMenu *recentFiles() const { return recent_; }
+    // A file dropped on the window: a code plug opens (after the offer to save), a channel list
+    // is imported. False when refused or not a file of either kind.
+    bool OpenDropped(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void CreateActions();
@@ -89,6 +106,8 @@ private:
     void OnPrint();
     void OnPrintPreview();
     void OnPrintSetup();
+    void OnExportPdf();
+    QPrinter &Printer();
     void OnAbout();
 
     CProgramApp &app_;
@@ -96,4 +115,6 @@ private:
     CProgramView *view_;
     std::unique_ptr<QPrinter> printer_;
     QLabel *ready_ = nullptr;
+    CRecentFilesMenu *recent_ = nullptr;
+    ChannelExchangeCommands *exchange_ = nullptr;
 };

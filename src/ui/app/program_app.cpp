@@ -1,6 +1,9 @@
 #include "ui/app/program_app.h"
 
+#include "core/app/recent_files.h"
 #include "ui/app/main_frame.h"
+
+#include <QFileInfo>
 
 CProgramApp::CProgramApp(std::string executableFolder)
     : executableFolder_(std::move(executableFolder)) {}
@@ -12,6 +15,7 @@ bool CProgramApp::InitInstance(const QStringList &files, QString &error) {
     settings_.setPath(paths_.settingsFile);
     portName = settings_.Read("Setup", "COM"); // replaces "COM1" even when empty
     lastPath = settings_.Read("Setup", "LASTPATH");
+    recentFiles = dpmr::ReadRecentFiles(settings_);
     dpmr::EnsureDataFolder(paths_);
 
     if (files.isEmpty()) {
@@ -22,6 +26,7 @@ bool CProgramApp::InitInstance(const QStringList &files, QString &error) {
             error = QString::fromStdString(result.message);
             return false;
         }
+        dpmr::AddRecentFile(recentFiles, QFileInfo(files.first()).absoluteFilePath().toStdString());
     }
     frame_ = std::make_unique<CMainFrame>(*this, document_);
     frame_->show();
@@ -31,4 +36,5 @@ bool CProgramApp::InitInstance(const QStringList &files, QString &error) {
 void CProgramApp::ExitInstance() {
     settings_.Write("Setup", "COM", portName);
     settings_.Write("Setup", "LASTPATH", lastPath);
+    dpmr::WriteRecentFiles(settings_, recentFiles);
 }
