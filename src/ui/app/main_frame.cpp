@@ -5,50 +5,30 @@
 #include "ui/app/channel_exchange_commands.h"
 #include "ui/app/editor_commands.h"
 #include "ui/app/program_app.h"
+#include "ui/app/file_drops.h"
+#include "ui/app/print_commands.h"
 #include "ui/app/recent_files_menu.h"
 #include "ui/channels/channel_table_view.h"
 #include "ui/channels/program_view.h"
 #include "ui/link/link_commands.h"
-#include "ui/print/plan_printer.h"
 #include "ui/widgets/message_box.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QMimeData>
-#include <QPageSetupDialog>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 
 namespace {
 
 const QString kFileFilter = QStringLiteral("Program Document (*.dat)");
-const QString kPdfFilter = QStringLiteral("PDF document (*.pdf)");
-
-// The one local file a drag carries, when it is a code plug or a channel list.
-QString DroppedFile(const QMimeData *mime) {
-    if (!mime || !mime->hasUrls() || mime->urls().size() != 1 ||
-        !mime->urls().first().isLocalFile())
-        return {};
-    const QString path = mime->urls().first().toLocalFile();
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == "dat" || suffix == "csv" ? path : QString();
-}
 
 struct CommandText {
     Command command;
@@ -104,7 +84,6 @@ CMainFrame::CMainFrame(CProgramApp &app, dpmr::CodePlugDocument &document)
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
-    setAcceptDrops(true);
 
     // The frame fits the form exactly and the user cannot resize it.
     adjustSize();
@@ -152,11 +131,6 @@ void CMainFrame::CreateActions() {
     connect(action(Command::Open), &QAction::triggered, this, &CMainFrame::OnFileOpen);
     connect(action(Command::Save), &QAction::triggered, this, &CMainFrame::OnFileSave);
     connect(action(Command::SaveAs), &QAction::triggered, this, &CMainFrame::OnFileSaveAs);
-    connect(action(Command::Print), &QAction::triggered, this, &CMainFrame::OnPrint);
-    connect(action(Command::PrintPreview), &QAction::triggered, this, &CMainFrame::OnPrintPreview);
-    connect(action(Command::PrintSetup), &QAction::triggered, this, &CMainFrame::OnPrintSetup);
-    action(Command::PrintSettingsSheet)->setCheckable(true);
-    connect(action(Command::ExportPdf), &QAction::triggered, this, &CMainFrame::OnExportPdf);
     connect(action(Command::Exit), &QAction::triggered, this, &QWidget::close);
     connect(action(Command::About), &QAction::triggered, this, &CMainFrame::OnAbout);
 
@@ -171,7 +145,9 @@ void CMainFrame::CreateActions() {
                 [this] { view_->StoreChannelTable(); },
                 [this] { view_->OnInitialUpdate(); }};
     link_ = new LinkCommands(std::move(env), this);
-    exchange_ = new ChannelExchangeCommands(app_, *this);
+    new ChannelExchangeCommands(app_, *this);
+    new PrintCommands(app_, *this);
+    new FileDrops(*this);
     connect(action(Command::Read), &QAction::triggered, link_, &LinkCommands::OnRead);
     connect(action(Command::Write), &QAction::triggered, link_, &LinkCommands::OnWrite);
     connect(action(Command::Port), &QAction::triggered, link_, &LinkCommands::OnPort);
@@ -369,94 +345,6 @@ void CMainFrame::OnFileSaveAs() {
     dialog.setDefaultSuffix("dat");
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         SaveDocument(dialog.selectedFiles().first());
-}
-
-QPrinter &CMainFrame::Printer() {
-    // Made on first use: the printer list is read then, not at start-up.
-    if (!printer_)
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *printer_;
-}
-
-bool CMainFrame::PrintPlan(QPrinter *printer) {
-    view_->CommitOpenEdit();
-    return PrintOn(*printer,
-                   DocumentToPrint(document_, action(Command::PrintSettingsSheet)->isChecked()));
-}
-
-void CMainFrame::OnPrint() {
-    QPrintDialog dialog(&Printer(), this);
-    if (dialog.exec() == QDialog::Accepted && !PrintPlan(&Printer()))
-        ShowProgramMessage(this, "Cannot print: the printer did not start.");
-}
-
-std::unique_ptr<QPrintPreviewDialog> CMainFrame::CreatePrintPreview() {
-    auto preview = std::make_unique<QPrintPreviewDialog>(&Printer(), this);
-    connect(preview.get(), &QPrintPreviewDialog::paintRequested, this, &CMainFrame::PrintPlan);
-    // Tall enough for most of a page, a page wide: at 96 dpi an A4 page is 794 pixels across.
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect room = screen->availableGeometry();
-        preview->resize(std::min(room.width() * 9 / 10, 960), room.height() * 9 / 10);
-    }
-    if (auto *pages = preview->findChild<QPrintPreviewWidget *>())
-        pages->setZoomMode(QPrintPreviewWidget::FitToWidth);
-    return preview;
-}
-
-void CMainFrame::OnPrintPreview() {
-    CreatePrintPreview()->exec();
-}
-
-void CMainFrame::OnPrintSetup() {
-    QPageSetupDialog dialog(&Printer(), this);
-    dialog.exec();
-}
-
-bool CMainFrame::ExportPdf(const QString &path) {
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(path);
-    if (printer_)
-        pdf.setPageLayout(printer_->pageLayout()); // the paper chosen in Print Setup
-    if (!PrintPlan(&pdf)) {
-        ShowProgramMessage(this,
-                           QString("Cannot write \"%1\": the file cannot be created.").arg(path));
-        return false;
-    }
-    statusBar()->showMessage(QString("Channel plan saved as %1").arg(path), 10000);
-    return true;
-}
-
-void CMainFrame::OnExportPdf() {
-    const QFileInfo current(QString::fromStdString(document_.pathName));
-    QFileDialog dialog(this, "Export as PDF", current.completeBaseName() + ".pdf", kPdfFilter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("pdf");
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        ExportPdf(dialog.selectedFiles().first());
-}
-
-void CMainFrame::dragEnterEvent(QDragEnterEvent *event) {
-    if (!DroppedFile(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void CMainFrame::dropEvent(QDropEvent *event) {
-    const QString path = DroppedFile(event->mimeData());
-    if (path.isEmpty())
-        return;
-    event->acceptProposedAction();
-    // The drag source is waiting for the drop to end: questions and messages come after it.
-    QTimer::singleShot(0, this, [this, path] { OpenDropped(path); });
-}
-
-bool CMainFrame::OpenDropped(const QString &path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == "csv")
-        return exchange_->ImportFrom(path);
-    if (suffix != "dat" || !SaveModified())
-        return false;
-    return OpenDocument(path);
 }
 
 void CMainFrame::OnAbout() {

@@ -11,11 +11,8 @@
 class CProgramView;
 class CProgramApp;
 class CRecentFilesMenu;
-class ChannelExchangeCommands;
 class QAction;
 class QLabel;
-class QPrinter;
-class QPrintPreviewDialog;
 
 // Every command of the menus and the toolbar.
 enum class Command {
@@ -76,23 +73,10 @@ public:
     void OnFileSave();
     void OnFileSaveAs();
 
-    // The channel plan (and the settings sheet when its entry is ticked) onto a printer; false
-    // when the printer could not start.
-    bool PrintPlan(QPrinter *printer);
-    // File -> Export as PDF... to a chosen file; false when refused (the user has been told).
-    bool ExportPdf(const QString &path);
-    // The preview File -> Print Preview shows, sized to be read.
-    std::unique_ptr<QPrintPreviewDialog> CreatePrintPreview();
-
     CRecentFilesMenu *recentFiles() const { return recent_; }
-    // A file dropped on the window: a code plug opens (after the offer to save), a channel list
-    // is imported. False when refused or not a file of either kind.
-    bool OpenDropped(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
 
 private:
     void CreateActions();
@@ -103,18 +87,11 @@ private:
     QAction *AddAction(const QString &name, const QString &text, const QString &prompt);
     QAction *actions_[static_cast<int>(Command::Count)] = {};
     LinkCommands *link_ = nullptr;
-    void OnPrint();
-    void OnPrintPreview();
-    void OnPrintSetup();
-    void OnExportPdf();
-    QPrinter &Printer();
     void OnAbout();
 
     CProgramApp &app_;
     dpmr::CodePlugDocument &document_;
     CProgramView *view_;
-    std::unique_ptr<QPrinter> printer_;
     QLabel *ready_ = nullptr;
     CRecentFilesMenu *recent_ = nullptr;
-    ChannelExchangeCommands *exchange_ = nullptr;
 };
