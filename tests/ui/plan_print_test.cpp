@@ -94,7 +94,7 @@ private slots:
         PrintCommands &commands = Commands();
         commands.Printer().setPageSize(QPageSize(QPageSize::A4));
         QVERIFY(commands.ExportPdf(Path("a4.pdf")));
-        CheckPdf(Path("a4.pdf"), 4, "(A4)");
+        CheckPdf(Path("a4.pdf"), 5, "(A4)");
         commands.Printer().setPageSize(QPageSize(QPageSize::Letter));
         QVERIFY(commands.ExportPdf(Path("letter.pdf")));
         CheckPdf(Path("letter.pdf"), 5, "(letter)");
@@ -111,7 +111,7 @@ private slots:
         QVERIFY(text.contains("Settings"));
         QVERIFY(text.contains("dpmr.basic"));
         QVERIFY(text.contains("radio_name"));
-        QVERIFY(!text.contains("page 1 of 4")); // more pages than the plan alone
+        QVERIFY(!text.contains("page 1 of 5")); // more pages than the plan alone
     }
 
     void unsavedTableEditsArePrintedButNotStored() {

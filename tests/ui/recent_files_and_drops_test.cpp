@@ -170,7 +170,7 @@ private slots:
     void aDroppedChannelListIsImported() {
         auto app = Start();
         WriteWholeFile(Path("list.csv"), "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq\n"
-                                           "7,Dropped,446.00625,,,,\n");
+                                         "7,Dropped,446.00625,,,,\n");
         QVERIFY(Drop(*app->mainFrame(), Path("list.csv")));
         QCOMPARE(ReadAlias(app->document().image, 7), std::string("Dropped"));
         QCOMPARE(ReadChannel(app->document().image, 7).rxFreq.value_or(0), std::uint64_t{44600625});

@@ -39,7 +39,9 @@ double TextWidth(std::string_view text, double size, bool bold) {
 
 std::string_view FittingPrefix(std::string_view text, double size, bool bold, double width,
                                bool &cut) {
-    cut = TextWidth(text, size, bold) > width;
+    // A column is made exactly as wide as its widest text: allow for rounding in that sum.
+    constexpr double kRounding = 0.001;
+    cut = TextWidth(text, size, bold) > width + kRounding;
     if (!cut)
         return text;
     const double room = width - TextWidth(kEllipsis, size, bold);

@@ -36,7 +36,6 @@ public:
     QPrinter &Printer();
 
 private:
-
     CProgramApp &app_;
     CMainFrame &frame_;
     std::unique_ptr<QPrinter> printer_;
