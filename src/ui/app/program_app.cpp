@@ -2,6 +2,7 @@
 
 #include "core/app/recent_files.h"
 #include "ui/app/main_frame.h"
+#include "ui/app/start_up_style.h"
 
 #include <QFileInfo>
 
@@ -28,6 +29,7 @@ bool CProgramApp::InitInstance(const QStringList &files, QString &error) {
         }
         dpmr::AddRecentFile(recentFiles, QFileInfo(files.first()).absoluteFilePath().toStdString());
     }
+    CStartUpStyle::Install();
     frame_ = std::make_unique<CMainFrame>(*this, document_);
     frame_->show();
     return true;
