@@ -2,6 +2,7 @@
 
 #include "ui/app/channel_exchange_commands.h"
 #include "ui/app/main_frame.h"
+#include "ui/channels/program_view.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -29,7 +30,10 @@ bool FileDrops::Open(const QString &path) {
         auto *exchange = frame_.findChild<ChannelExchangeCommands *>();
         return exchange && exchange->ImportFrom(path);
     }
-    if (suffix != "dat" || !frame_.SaveModified())
+    if (suffix != "dat")
+        return false;
+    frame_.view()->CommitOpenEdit(); // as File -> New does before its offer to save
+    if (!frame_.SaveModified())
         return false;
     return frame_.OpenDocument(path);
 }

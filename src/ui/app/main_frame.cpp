@@ -228,6 +228,7 @@ void CMainFrame::CreateMenus() {
     file->addSeparator();
     recent_ = new CRecentFilesMenu(app_.recentFiles, this);
     connect(recent_, &CRecentFilesMenu::openRequested, this, [this](const QString &path) {
+        view_->CommitOpenEdit();
         if (SaveModified())
             OpenDocument(path);
     });
