@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(build-essential cmake pkg-config libgtest-dev qt6-base-dev libgl-dev libcsv-dev libcli11-dev
           libtomlplusplus-dev
-          desktop-file-utils dpkg-dev file ccache
+          desktop-file-utils dpkg-dev file ccache poppler-utils fonts-urw-base35
           debhelper help2man udev lintian appstream bash-completion man-db "$@")
 missing=()
 for p in "${packages[@]}"; do

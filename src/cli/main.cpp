@@ -38,6 +38,8 @@ int main(int argc, char **argv) {
         return RunDiffCommand(options);
     case Command::Fields:
         return RunFieldsCommand();
+    case Command::PrintPlan:
+        return RunPrintPlanCommand(options);
     case Command::None:
         break;
     }

@@ -25,5 +25,7 @@ int RunGetCommand(const ToolOptions &options);
 int RunSetCommand(const ToolOptions &options);
 int RunDiffCommand(const ToolOptions &options);
 int RunFieldsCommand();
+// The channel plan on paper (print_command.cpp).
+int RunPrintPlanCommand(const ToolOptions &options);
 
 } // namespace dpmr::cli

@@ -30,6 +30,7 @@ constexpr const char *kUsage =
     "       dpmr-tool set FILE.dat FIELD=VALUE [FIELD=VALUE ...]\n"
     "       dpmr-tool diff A.dat B.dat\n"
     "       dpmr-tool fields\n"
+    "       dpmr-tool print-plan FILE.dat OUT.pdf [--paper a4|letter] [--settings] [--html]\n"
     "       dpmr-tool --help | --version\n"
     "dpmr-tool COMMAND --help describes a command.\n";
 
@@ -142,6 +143,16 @@ ParseOutcome ParseToolOptions(int argc, const char *const *argv, ToolOptions &op
 
     CLI::App *fields = app.add_subcommand("fields", "every field name with its rule");
 
+    CLI::App *printPlan = app.add_subcommand(
+        "print-plan", "the channel plan as a PDF (or HTML) document, as File > Print prints it");
+    printPlan->add_option("FILE", options.file, "the code plug (.dat)")->required();
+    printPlan->add_option("OUT", options.other, "the PDF (or HTML) file to write")->required();
+    printPlan->add_option("--paper", options.paper, "a4 (default) or letter")
+        ->check(CLI::IsMember({"a4", "letter"}, CLI::ignore_case));
+    printPlan->add_flag("--settings", options.withSettings,
+                        "add the settings sheet: every other setting by name");
+    printPlan->add_flag("--html", options.html, "write HTML instead of PDF");
+
     for (CLI::App *command : app.get_subcommands({}))
         command->fallthrough();
 
@@ -175,7 +186,8 @@ ParseOutcome ParseToolOptions(int argc, const char *const *argv, ToolOptions &op
                                                        {get, Command::Get},
                                                        {set, Command::Set},
                                                        {diff, Command::Diff},
-                                                       {fields, Command::Fields}};
+                                                       {fields, Command::Fields},
+                                                       {printPlan, Command::PrintPlan}};
     for (const auto &[command, which] : commands)
         if (command->parsed())
             options.command = which;

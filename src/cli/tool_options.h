@@ -20,7 +20,8 @@ enum class Command {
     Get,
     Set,
     Diff,
-    Fields
+    Fields,
+    PrintPlan
 };
 
 struct ToolOptions {
@@ -35,6 +36,9 @@ struct ToolOptions {
     std::vector<std::string> names; // get: field names; set: FIELD=VALUE
     std::string band;         // "136-174", "350-390", "400-470"; empty: the program's start-up band
     std::string backupFolder; // empty: DATA/backups of the installed or built copy
+    std::string paper = "a4"; // print-plan: a4 or letter
+    bool html = false;        // print-plan: HTML instead of PDF
+    bool withSettings = false; // print-plan: the settings sheet after the plan
     bool verify = false;
     bool strict = false; // import-csv: refuse at the first row that does not fit
     bool trace = false;

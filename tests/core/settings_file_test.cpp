@@ -67,5 +67,19 @@ TEST_F(SettingsFileTest, AnEmptyKeyOrValueWritesNothing) {
     EXPECT_FALSE(SettingsFile(folder_ + "/gone/Program.ini").Write("Setup", "COM", "COM1"));
 }
 
+TEST_F(SettingsFileTest, AReplacedSectionLosesTheEntriesThatFellOff) {
+    WriteText("[Setup]\r\nCOM=COM3\r\n[recent file list]\r\nFile1=/a.dat\r\nFile2=/b.dat\r\n"
+              "File3=/c.dat\r\n[Other]\r\nA=1\r\n");
+    SettingsFile settings(path_);
+    EXPECT_TRUE(settings.ReplaceSection("Recent File List", {{"File1", "/d.dat"}}));
+    EXPECT_EQ(ReadText(), "[Setup]\r\nCOM=COM3\r\n[Other]\r\nA=1\r\n"
+                          "[Recent File List]\r\nFile1=/d.dat\r\n");
+    EXPECT_TRUE(settings.ReplaceSection("Recent File List", {}));
+    EXPECT_EQ(ReadText(), "[Setup]\r\nCOM=COM3\r\n[Other]\r\nA=1\r\n");
+    // Nothing to remove and nothing to add: an absent file stays absent.
+    EXPECT_TRUE(SettingsFile(folder_ + "/absent.ini").ReplaceSection("Recent File List", {}));
+    EXPECT_NE(::access((folder_ + "/absent.ini").c_str(), F_OK), 0);
+}
+
 } // namespace
 } // namespace dpmr

@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QPushButton>
 #include <QtTest>
 
@@ -191,15 +190,6 @@ private slots:
         ini = QString::fromLatin1(ReadWholeFile(Path("Program.ini")));
         QVERIFY(ini.contains("COM=/dev/pts/7"));
         QVERIFY(!ini.contains("COM12"));
-    }
-
-    void printingRendersTheFormOntoThePage() {
-        auto app = Start();
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(Path("form.pdf"));
-        app->mainFrame()->PrintForm(&printer);
-        QVERIFY(QFileInfo(Path("form.pdf")).size() > 1000);
     }
 
     void withoutSettingsThePortIsEmptyAndNothingIsWrittenForIt() {

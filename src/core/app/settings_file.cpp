@@ -71,6 +71,14 @@ bool ReadLines(const std::string &path, std::vector<std::string> &lines) {
     return true;
 }
 
+bool WriteLines(const std::string &path, const std::vector<std::string> &lines) {
+    std::ostringstream out;
+    for (const std::string &line : lines)
+        out << line << "\r\n";
+    const std::string text = out.str();
+    return WriteFileAtomically(path, text.data(), text.size()).ok;
+}
+
 } // namespace
 
 std::string SettingsFile::Read(std::string_view section, std::string_view key) const {
@@ -131,11 +139,29 @@ bool SettingsFile::Write(std::string_view section, std::string_view key, std::st
             lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(sectionEnd), entry);
         }
     }
-    std::ostringstream out;
-    for (const std::string &line : lines)
-        out << line << "\r\n";
-    const std::string text = out.str();
-    return WriteFileAtomically(path_, text.data(), text.size()).ok;
+    return WriteLines(path_, lines);
+}
+
+bool SettingsFile::ReplaceSection(std::string_view section,
+                                  const std::vector<std::pair<std::string, std::string>> &entries) {
+    const std::vector<std::string> lines = ReadLines(path_);
+    std::vector<std::string> kept;
+    bool inSection = false;
+    for (const std::string &line : lines) {
+        std::string_view name;
+        if (SectionName(line, name))
+            inSection = SameName(name, section);
+        if (!inSection)
+            kept.push_back(line);
+    }
+    if (entries.empty() && kept.size() == lines.size())
+        return true; // no such section: the file stays untouched (or absent)
+    if (!entries.empty()) {
+        kept.push_back("[" + std::string(section) + "]");
+        for (const auto &[key, value] : entries)
+            kept.push_back(key + "=" + value);
+    }
+    return WriteLines(path_, kept);
 }
 
 } // namespace dpmr

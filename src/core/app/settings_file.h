@@ -4,6 +4,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace dpmr {
 
@@ -22,6 +24,11 @@ public:
     // Writes only when key and value are both non-empty; false when nothing was written or
     // the file could not be written. Other lines of the file are kept as they were.
     bool Write(std::string_view section, std::string_view key, std::string_view value);
+    // The section's key lines become `entries` (none: the section goes); every other line is
+    // kept. For a list whose length changes, where Write could not remove the entries that
+    // fell off.
+    bool ReplaceSection(std::string_view section,
+                        const std::vector<std::pair<std::string, std::string>> &entries);
 
 private:
     std::string path_;

@@ -5,7 +5,10 @@
 #include "ui/app/channel_exchange_commands.h"
 #include "ui/app/document_status.h"
 #include "ui/app/editor_commands.h"
+#include "ui/app/file_drops.h"
+#include "ui/app/print_commands.h"
 #include "ui/app/program_app.h"
+#include "ui/app/recent_files_menu.h"
 #include "ui/app/undo_commands.h"
 #include "ui/channels/channel_context_menu.h"
 #include "ui/channels/channel_edit_actions.h"
@@ -23,11 +26,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPageSetupDialog>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -57,6 +55,10 @@ const CommandText kCommands[] = {
     {Command::PrintPreview, "PrintPreview", "Print Pre&view", "Display full pages\nPrint Preview"},
     {Command::PrintSetup, "PrintSetup", "P&rint Setup...",
      "Change the printer and printing options\nPrint Setup"},
+    {Command::PrintSettingsSheet, "PrintSettingsSheet", "Print settings s&heet too",
+     "Print every other setting by name after the channel plan\nSettings sheet"},
+    {Command::ExportPdf, "ExportPdf", "Export as P&DF...",
+     "Save the channel plan as a PDF document\nExport as PDF"},
     {Command::Exit, "Exit", "E&xit", "Quit the application; prompts to save documents\nExit"},
     {Command::ScanInfo, "ScanInfo", "Scan Info", ""},
     {Command::BasicSetting, "BasicSetting", "Basic setting", ""},
@@ -134,9 +136,6 @@ void CMainFrame::CreateActions() {
     connect(action(Command::Open), &QAction::triggered, this, &CMainFrame::OnFileOpen);
     connect(action(Command::Save), &QAction::triggered, this, &CMainFrame::OnFileSave);
     connect(action(Command::SaveAs), &QAction::triggered, this, &CMainFrame::OnFileSaveAs);
-    connect(action(Command::Print), &QAction::triggered, this, &CMainFrame::OnPrint);
-    connect(action(Command::PrintPreview), &QAction::triggered, this, &CMainFrame::OnPrintPreview);
-    connect(action(Command::PrintSetup), &QAction::triggered, this, &CMainFrame::OnPrintSetup);
     connect(action(Command::Exit), &QAction::triggered, this, &QWidget::close);
     connect(action(Command::About), &QAction::triggered, this, &CMainFrame::OnAbout);
 
@@ -160,6 +159,8 @@ void CMainFrame::CreateActions() {
                 [this] { view_->OnInitialUpdate(); }};
     link_ = new LinkCommands(std::move(env), this);
     new ChannelExchangeCommands(app_, *this);
+    new PrintCommands(app_, *this);
+    new FileDrops(*this);
     connect(action(Command::Read), &QAction::triggered, link_, &LinkCommands::OnRead);
     connect(action(Command::Write), &QAction::triggered, link_, &LinkCommands::OnWrite);
     connect(action(Command::Port), &QAction::triggered, link_, &LinkCommands::OnPort);
@@ -238,8 +239,17 @@ void CMainFrame::CreateMenus() {
     file->addSeparator();
     file->addActions({action(Command::ImportChannels), action(Command::ExportChannels)});
     file->addSeparator();
-    file->addActions(
-        {action(Command::Print), action(Command::PrintPreview), action(Command::PrintSetup)});
+    file->addActions({action(Command::Print), action(Command::PrintPreview),
+                      action(Command::PrintSetup), action(Command::PrintSettingsSheet),
+                      action(Command::ExportPdf)});
+    file->addSeparator();
+    recent_ = new CRecentFilesMenu(app_.recentFiles, this);
+    connect(recent_, &CRecentFilesMenu::openRequested, this, [this](const QString &path) {
+        view_->CommitOpenEdit();
+        if (SaveModified())
+            OpenDocument(path);
+    });
+    file->addMenu(recent_);
     file->addSeparator();
     file->addAction(action(Command::Exit));
 
@@ -326,6 +336,7 @@ bool CMainFrame::OpenDocument(const QString &path) {
         return false;
     }
     view_->OnInitialUpdate();
+    recent_->Add(path);
     return true;
 }
 
@@ -337,6 +348,7 @@ bool CMainFrame::SaveDocument(const QString &path) {
         ShowProgramMessage(this, QString::fromStdString(result.message));
         return false;
     }
+    recent_->Add(path);
     return true;
 }
 
@@ -362,39 +374,6 @@ void CMainFrame::OnFileSaveAs() {
     dialog.setDefaultSuffix("dat");
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         SaveDocument(dialog.selectedFiles().first());
-}
-
-void CMainFrame::PrintForm(QPrinter *printer) {
-    view_->CommitOpenEdit();
-    QPainter painter(printer);
-    const QRectF page = printer->pageRect(QPrinter::DevicePixel);
-    const QSize form = view_->size();
-    const double scale = std::min(page.width() / form.width(), page.height() / form.height());
-    painter.scale(scale, scale);
-    view_->render(&painter);
-}
-
-void CMainFrame::OnPrint() {
-    if (!printer_)
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPrintDialog dialog(printer_.get(), this);
-    if (dialog.exec() == QDialog::Accepted)
-        PrintForm(printer_.get());
-}
-
-void CMainFrame::OnPrintPreview() {
-    if (!printer_)
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(printer_.get(), this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &CMainFrame::PrintForm);
-    preview.exec();
-}
-
-void CMainFrame::OnPrintSetup() {
-    if (!printer_)
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPageSetupDialog dialog(printer_.get(), this);
-    dialog.exec();
 }
 
 void CMainFrame::OnAbout() {

@@ -10,9 +10,9 @@
 
 class CProgramView;
 class CProgramApp;
+class CRecentFilesMenu;
 class QAction;
 class QLabel;
-class QPrinter;
 
 // Every command of the menus and the toolbar.
 enum class Command {
@@ -25,6 +25,8 @@ enum class Command {
     Print,
     PrintPreview,
     PrintSetup,
+    PrintSettingsSheet,
+    ExportPdf,
     Exit,
     ScanInfo,
     BasicSetting,
@@ -74,8 +76,7 @@ public:
     void OnFileSave();
     void OnFileSaveAs();
 
-    // Paints the main form, as the user sees it, onto a printer.
-    void PrintForm(QPrinter *printer);
+    CRecentFilesMenu *recentFiles() const { return recent_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -92,14 +93,11 @@ private:
     UndoCommands *undo_ = nullptr;
     ChannelEditActions *edits_ = nullptr;
     DocumentStatus *documentStatus_ = nullptr;
-    void OnPrint();
-    void OnPrintPreview();
-    void OnPrintSetup();
     void OnAbout();
 
     CProgramApp &app_;
     dpmr::CodePlugDocument &document_;
     CProgramView *view_;
-    std::unique_ptr<QPrinter> printer_;
     QLabel *ready_ = nullptr;
+    CRecentFilesMenu *recent_ = nullptr;
 };

@@ -1,6 +1,10 @@
 #include "ui/app/program_app.h"
 
+#include "core/app/recent_files.h"
 #include "ui/app/main_frame.h"
+#include "ui/app/start_up_style.h"
+
+#include <QFileInfo>
 
 CProgramApp::CProgramApp(dpmr::AppPaths paths) : paths_(std::move(paths)) {}
 
@@ -12,6 +16,7 @@ bool CProgramApp::InitInstance(const QStringList &files, QString &error) {
     settings_.setPath(paths_.settingsFile);
     portName = settings_.Read("Setup", "COM"); // replaces "COM1" even when empty
     lastPath = settings_.Read("Setup", "LASTPATH");
+    recentFiles = dpmr::ReadRecentFiles(settings_);
     dpmr::EnsureDataFolder(paths_);
 
     if (files.isEmpty()) {
@@ -22,7 +27,9 @@ bool CProgramApp::InitInstance(const QStringList &files, QString &error) {
             error = QString::fromStdString(result.message);
             return false;
         }
+        dpmr::AddRecentFile(recentFiles, QFileInfo(files.first()).absoluteFilePath().toStdString());
     }
+    CStartUpStyle::Install();
     frame_ = std::make_unique<CMainFrame>(*this, document_);
     frame_->show();
     return true;
@@ -31,4 +38,5 @@ bool CProgramApp::InitInstance(const QStringList &files, QString &error) {
 void CProgramApp::ExitInstance() {
     settings_.Write("Setup", "COM", portName);
     settings_.Write("Setup", "LASTPATH", lastPath);
+    dpmr::WriteRecentFiles(settings_, recentFiles);
 }

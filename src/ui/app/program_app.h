@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CMainFrame;
 
@@ -35,6 +36,8 @@ public:
 
     std::string portName = "COM1";
     std::string lastPath;
+    // File -> Recent files, newest first; read at start-up, written back at exit.
+    std::vector<std::string> recentFiles;
     dpmr::LinkFlags link;
 
 private:
