@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(build-essential cmake pkg-config libgtest-dev qt6-base-dev libgl-dev libcsv-dev libcli11-dev
           libtomlplusplus-dev
-          desktop-file-utils dpkg-dev file ccache "$@")
+          desktop-file-utils dpkg-dev file ccache clang libclang-rt-14-dev "$@")
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

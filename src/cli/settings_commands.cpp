@@ -52,10 +52,12 @@ int RunApplyCommand(const ToolOptions &options) {
     std::ifstream in(options.other, std::ios::binary);
     if (!in)
         return Fail("Cannot read \"" + options.other + "\"; " + options.file + " unchanged");
-    std::ostringstream document;
-    document << in.rdbuf();
+    // One byte past the cap is enough to refuse it; /dev/zero never ends.
+    std::string document(kMaxSettingsDocumentSize + 1, '\0');
+    in.read(document.data(), static_cast<std::streamsize>(document.size()));
+    document.resize(static_cast<std::size_t>(in.gcount()));
     std::vector<SettingChange> changes;
-    if (const ApplyResult parsed = ChangesFromToml(document.str(), changes); !parsed)
+    if (const ApplyResult parsed = ChangesFromToml(document, changes); !parsed)
         return Fail(options.other + ": " + parsed.message + "; " + options.file + " unchanged");
     return ApplyAndSave(options.file, image, options.other + ": ", ListRows::Whole, changes);
 }
@@ -83,7 +85,7 @@ int RunGetCommand(const ToolOptions &options) {
         return Fail(loaded.message);
     std::map<std::string, std::string> shown;
     for (const Setting &setting : ReadSettings(image))
-        shown[setting.Path()] = setting.text;
+        shown[setting.Path()] = ValueText(setting);
     std::string out;
     for (const std::string &name : options.names) {
         const auto it = shown.find(name);

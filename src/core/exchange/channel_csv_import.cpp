@@ -376,7 +376,10 @@ CsvImportResult ImportChannelsCsv(std::string_view text, const std::string &sour
 
         ChannelRow &cells = table.rows[static_cast<std::size_t>(n - 1)];
         if (fields.Get("Frequency").empty()) {
-            std::fill(cells.begin(), cells.end(), std::string()); // the channel is deleted
+            // The channel is deleted, at once as in the table: a row that already showed
+            // empty (a frequency no text can store) would otherwise keep its bytes.
+            std::fill(cells.begin(), cells.end(), std::string());
+            ClearChannel(result, static_cast<int>(n));
         } else if (const auto error = ReadRow(fields, band, cells)) {
             return fail.At(row.line, error->column, nameOf(error->column), error->what);
         }

@@ -108,6 +108,13 @@ ToneCode ToneCodeFromText(std::string_view text) {
     return static_cast<ToneCode>(bytes[1] << 8 | bytes[0]);
 }
 
+bool IsToneShowable(ToneCode code) {
+    if (code >> 8 == 0xFF)
+        return true;
+    const std::string text = ToneText(code);
+    return ToneText(ToneCodeFromText(text)) == text;
+}
+
 std::string NormalizeToneText(std::string_view typed) {
     if (typed.empty())
         return {};

@@ -127,12 +127,14 @@ void ApplyRecord(Image &image, const PageTable &page, int record,
     for (const auto &[field, change] : fields) {
         const auto i = static_cast<std::size_t>(field);
         edit.given[i] = true;
-        if (change->text == loaded[i])
+        const FieldRule &rule = page.fields[i].rule;
+        const std::string text =
+            rule.kind == RuleKind::Check ? CheckFromText(change->text) : change->text;
+        if (text == loaded[i])
             continue; // what the record shows now, whatever the rule would say of it
-        if (const std::string why = RejectText(page.fields[i].rule, image, change->text);
-            !why.empty())
+        if (const std::string why = RejectText(rule, image, text); !why.empty())
             Refuse(*change, Quoted(change->text) + ": " + why);
-        texts[i] = change->text;
+        texts[i] = text;
     }
     if (texts == loaded)
         return;
@@ -175,7 +177,11 @@ void ApplyContacts(Image &image, const std::map<int, Columns> &rows, ListRows mo
             const std::string &now = column == "name"     ? contact.name
                                      : column == "number" ? contact.number
                                                           : contact.type;
-            if (change->text == now)
+            // A number is compared as the row stores it: "5" is contact 0000005's own.
+            const std::string given = column == "number"
+                                          ? PadText(change->text, '0', kContactNumberDigits, true)
+                                          : change->text;
+            if (given == now)
                 continue;
             // The slot holds 8 characters: a longer name would be cut into another's.
             if (column == "name" && change->text.size() > kContactNameLength)
