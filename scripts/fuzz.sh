@@ -18,7 +18,7 @@ if ! command -v clang++ >/dev/null ||
 fi
 export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER-ccache}
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
-cmake -S . -B build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDPMR_SANITIZE=ON -DDPMR_BUILD_FUZZ=ON \
     -DDPMR_BUILD_UI=OFF -DDPMR_BUILD_TESTS=OFF >/dev/null
 cmake --build build-fuzz -j"$(nproc)" -t fuzz_targets

@@ -48,6 +48,12 @@ TEST(OutOfRangeValues, ToneAndFrequencyChecks) {
     EXPECT_TRUE(IsToneShowable(0x0885));  // 88.5
     EXPECT_TRUE(IsToneShowable(0x8023));  // D023N
     EXPECT_TRUE(IsToneShowable(kNoTone));
+    // Showable means: its text stores the tone its text names.
+    for (unsigned code = 0; code <= 0xFFFF; ++code) {
+        const std::string text = ToneText(static_cast<ToneCode>(code));
+        const bool roundTrip = code >> 8 == 0xFF || ToneText(ToneCodeFromText(text)) == text;
+        ASSERT_EQ(IsToneShowable(static_cast<ToneCode>(code)), roundTrip) << std::hex << code;
+    }
     Image image = WithOddChannel1();
     EXPECT_TRUE(IsFrequencyOutOfRange(image, kRecord1 + 4));
     EXPECT_FALSE(IsFrequencyOutOfRange(image, kRecord1));
