@@ -26,13 +26,14 @@ using testing_support::NewImage;
 
 constexpr std::size_t kRecord1 = 0x0100; // channel 1's record
 
-// Channel 1 in use at 438.5 MHz with a transmit frequency of 1004.5 MHz (top byte 0xA0) and a
-// receive tone word 48 7E (844.8, which would store as a DCS code).
+// Channel 1 in use at 438.5 MHz, offset off, with a transmit frequency of 1004.50001 MHz (top
+// byte 0xA0, off the channel grid) and a receive tone word 48 7E (844.8, which would store as
+// a DCS code).
 Image WithOddChannel1() {
     Image image = NewImage();
-    const std::uint8_t record[24] = {0x00, 0x00, 0x85, 0x43, 0x00, 0x50, 0x04, 0xA0,
+    const std::uint8_t record[24] = {0x00, 0x00, 0x85, 0x43, 0x01, 0x50, 0x04, 0xA0,
                                      0x48, 0x7E, 0xFF, 0xFF, 0x00, 0x00, 0x06, 0x00,
-                                     0xC1, 0x00, 0x51, 0xFF, 0x00, 0xFF, 0xFF, 0xFF};
+                                     0xC1, 0x00, 0x41, 0xFF, 0x00, 0xFF, 0xFF, 0xFF};
     for (std::size_t i = 0; i < 24; ++i)
         image[kRecord1 + i] = record[i];
     return image;
