@@ -94,6 +94,12 @@ TEST(SettingsByName, AContactGivenItsOwnNumberOrNameAgainIsNoConflict) {
     EXPECT_EQ(Shown(image, "dpmr.contacts.1.number"), "0000005");
     ASSERT_TRUE(Set(image, "dpmr.contacts.2.name", "Team"));
     EXPECT_FALSE(Set(image, "dpmr.contacts.2.number", "5")); // contact 1's number
+    // What the record would not keep as given is refused, not stored cut every time.
+    const Image before = image;
+    EXPECT_FALSE(Set(image, "dpmr.contacts.2.number", "5acts."));
+    EXPECT_FALSE(Set(image, "dpmr.contacts.2.number", "12*4"));
+    EXPECT_FALSE(Set(image, "dpmr.contacts.2.name", "Tea\xB4"));
+    EXPECT_EQ(image, before);
 }
 
 // Contacts in slots 1-3 named "Twin", "Twin" and "" (a plug never opened by the program, so

@@ -5,11 +5,13 @@
 #include "core/channels/channel_table.h"
 #include "core/image/factory_defaults.h"
 #include "core/image/image.h"
+#include "core/settings_text/settings_apply.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
+#include <vector>
 
 namespace dpmr::fuzz {
 
@@ -53,6 +55,21 @@ inline void ExpectTableSettles(Image image, const char *what) {
     LoadChannelTable(image, limits, table);
     StoreChannelTable(table, image, limits);
     ExpectSame(settled, image, what);
+}
+
+// The same changes given twice change nothing the second time. Contacts are the exception
+// that may be refused instead: the list is stored sorted by name, so "contact 1" can be
+// another row the second time and a rename may then clash with a name the first round gave.
+inline void ExpectSecondRoundChangesNothing(Image &image, const std::vector<SettingChange> &changes,
+                                            ListRows rows) {
+    const Image once = image;
+    const ApplyResult again = ApplySettings(image, changes, rows);
+    ExpectSame(once, image, "the same changes given again changed the code plug");
+    if (!again)
+        for (const SettingChange &change : changes)
+            if (change.path.starts_with("dpmr.contacts."))
+                return;
+    Expect(static_cast<bool>(again), "the same changes were refused the second time");
 }
 
 inline std::string_view Text(const std::uint8_t *data, std::size_t size) {

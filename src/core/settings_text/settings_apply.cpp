@@ -14,6 +14,7 @@
 #include "core/settings_text/rule_text.h"
 #include "core/settings_text/setting_list.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 #include <set>
@@ -187,6 +188,14 @@ void ApplyContacts(Image &image, const std::map<int, Columns> &rows, ListRows mo
             if (column == "name" && change->text.size() > kContactNameLength)
                 Refuse(*change, Quoted(change->text) + ": longer than " +
                                     std::to_string(kContactNameLength) + " characters");
+            // The record keeps a name up to its first unprintable character and a number up to
+            // its first non-digit: anything else would not read back as given.
+            if (column == "name" && !std::all_of(change->text.begin(), change->text.end(),
+                                                 [](char c) { return c >= 0x20 && c <= 0x7E; }))
+                Refuse(*change, Quoted(change->text) + ": not printable ASCII");
+            if (column == "number" &&
+                change->text.find_first_not_of("0123456789") != std::string::npos)
+                Refuse(*change, Quoted(change->text) + ": not digits");
             const bool ok = column == "name"     ? RenameContact(list, r, change->text)
                             : column == "number" ? SetContactNumber(list, r, change->text)
                                                  : SetContactType(list, r, change->text);
