@@ -116,7 +116,8 @@ void StoreField(Image &image, const BandLimits &band, int record, const FieldDef
         return;
     case RuleKind::Tone:
         // A tone that still shows as stored keeps its bytes (an odd encoding, or one that
-        // shows as "None" because no text stores it again); no tone is written canonically.
+        // shows as "None" because no text stores it again); "None" is always written as
+        // 0xFF 0xFF.
         if (ReadNumber(image, *base, field.layout) >> 8 != 0xFF &&
             ShowField(context, record, field) == text)
             return;
