@@ -7,8 +7,8 @@ set -euo pipefail
 
 packages=(build-essential cmake pkg-config libgtest-dev qt6-base-dev libgl-dev libcsv-dev libcli11-dev
           libtomlplusplus-dev
-          desktop-file-utils dpkg-dev file ccache poppler-utils fonts-urw-base35
-          debhelper help2man udev lintian appstream bash-completion man-db "$@")
+          desktop-file-utils dpkg-dev file ccache poppler-utils fonts-urw-base35 clang
+          libclang-rt-14-dev debhelper help2man udev lintian appstream bash-completion man-db "$@")
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

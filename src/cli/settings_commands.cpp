@@ -14,9 +14,6 @@ namespace dpmr::cli {
 
 namespace {
 
-// A whole dump is some 100 KB.
-constexpr std::size_t kMaxDocumentSize = 4 * 1024 * 1024;
-
 // A file name as messages show it.
 std::string Shown(const std::string &path) {
     return EscapedText(path, kEchoedPathLength);
@@ -61,12 +58,12 @@ int RunApplyCommand(const ToolOptions &options) {
     // nothing. A pipe is read to its end (apply plug.dat /dev/stdin).
     std::string document;
     if (const InputResult read =
-            ReadInputFile(options.other, InputKind::FileOrPipe, kMaxDocumentSize + 1, document);
+            ReadInputFile(options.other, InputKind::FileOrPipe, kMaxSettingsDocumentSize + 1, document);
         !read)
         return Fail(InputFailure(options.other, read).message + "; " + Shown(options.file) +
                     " unchanged");
-    if (document.size() > kMaxDocumentSize)
-        return Fail(Shown(options.other) + ": more than " + std::to_string(kMaxDocumentSize) +
+    if (document.size() > kMaxSettingsDocumentSize)
+        return Fail(Shown(options.other) + ": more than " + std::to_string(kMaxSettingsDocumentSize) +
                     " bytes; a settings document is at most that; " + Shown(options.file) +
                     " unchanged");
     std::vector<SettingChange> changes;
@@ -99,7 +96,7 @@ int RunGetCommand(const ToolOptions &options) {
         return Fail(loaded.message);
     std::map<std::string, std::string> shown;
     for (const Setting &setting : ReadSettings(image))
-        shown[setting.Path()] = setting.text;
+        shown[setting.Path()] = ValueText(setting);
     std::string out;
     for (const std::string &name : options.names) {
         const auto it = shown.find(name);

@@ -1,5 +1,6 @@
 #include "core/channels/channel_record.h"
 #include "core/channels/channel_table.h"
+#include "core/channels/contact_index.h"
 #include "core/image/factory_defaults.h"
 #include "core/image/text.h"
 
@@ -51,6 +52,26 @@ TEST(RepairContactNames, RewritesSlotsUpToTheEndOfTheIndex) {
     EXPECT_EQ(image[Record(1) + 10], 0xFF); // the slot writer dropped "\x01xyz"
     EXPECT_EQ(image[Record(1) + 11], 0xFF);
     EXPECT_EQ(Names(image, {1, 3}), (std::vector<std::string>{"Al", ""}));
+}
+
+TEST(RepairContactNames, IndexEntriesIntoARecordsMiddleOrNamedTwiceAreDropped) {
+    Image image = WithContacts({{1, "A"}, {2, "B"}});
+    // After the two good entries: one into the middle of record 1 (its name would lie across
+    // record 2's number), then record 2 again.
+    image.SetU16le(0x1604, static_cast<std::uint16_t>(Record(1) + 4));
+    image.SetU16le(0x1606, static_cast<std::uint16_t>(Record(2)));
+    EXPECT_EQ(ContactIndexEntries(image), (std::vector<std::size_t>{Record(1), Record(2)}));
+
+    const Image before = image;
+    BandLimits limits;
+    ChannelTable table;
+    ReloadChannelView(image, limits, table);
+    for (std::size_t at = Record(1); at < Record(3); ++at)
+        ASSERT_EQ(image[at], before[at]) << std::hex << at;
+    // Loaded again, nothing changes: a save settles.
+    const Image settled = image;
+    ReloadChannelView(image, limits, table);
+    EXPECT_EQ(image, settled);
 }
 
 TEST(CheckContactAndGroupReferences, ChannelsKeepOnlyListedContacts) {

@@ -141,6 +141,31 @@ TEST(ToolSettings, DumpAppliedOntoACopyChangesNoByteAndASectionDumpsAlone) {
     EXPECT_EQ(section.out.find("[alarm]"), std::string::npos);
 }
 
+TEST(ToolSettings, ChecksAreSetAndReadAsDumpWritesThem) {
+    TempDir dir;
+    const std::string plug = dir.File("plug.dat");
+    ASSERT_EQ(RunTool({"new", plug}).exitCode, 0);
+    ASSERT_EQ(RunTool({"set", plug, "channel.5.rx_freq=438.5"}).exitCode, 0);
+    EXPECT_EQ(RunTool({"get", plug, "channel.5.scan"}).out, "true\n");
+    const ToolRun off = RunTool({"set", plug, "channel.5.scan=false"});
+    ASSERT_EQ(off.exitCode, 0) << off.err;
+    EXPECT_EQ(RunTool({"get", plug, "channel.5.scan"}).out, "false\n");
+    EXPECT_NE(RunTool({"dump", plug, "--section", "channel.5"}).out.find("\nscan = false\n"),
+              std::string::npos);
+}
+
+TEST(ToolSettings, ADocumentOverTheSizeLimitIsRefusedAndTheFileKept) {
+    TempDir dir;
+    const std::string plug = dir.File("plug.dat"), big = dir.File("big.toml");
+    ASSERT_EQ(RunTool({"new", plug}).exitCode, 0);
+    const auto before = ReadFileBytes(plug);
+    std::ofstream(big, std::ios::binary) << "[alarm]\n# " << std::string(5 << 20, 'x') << "\n";
+    const ToolRun run = RunTool({"apply", plug, big});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("larger than 4194304 bytes"), std::string::npos) << run.err;
+    EXPECT_EQ(ReadFileBytes(plug), before);
+}
+
 TEST(ToolSettings, DocsFieldsIsWhatFieldsPrints) {
     std::ifstream doc(DPMR_FIELDS_DOC);
     std::ostringstream text;

@@ -234,12 +234,22 @@ ChoiceList ContactChoices(const Image &image) {
 FieldTexts LoadChannelEditor(const FieldContext &context, int n) {
     // A receive frequency whose top byte is 0x00 shows empty, as in the channel table; the
     // channel then is empty here too, so that closing the dialog stores what it showed.
-    if (!IsFrequencyShown(context.image, ChannelRecordOffset(n), channel_layout::kRxFreq))
+    // So does one of 1000 MHz or more, which no text could store again.
+    const std::size_t b = ChannelRecordOffset(n);
+    if (!IsFrequencyShown(context.image, b, channel_layout::kRxFreq) ||
+        IsFrequencyOutOfRange(context.image, b, channel_layout::kRxFreq))
         return ClearedTexts();
     return ShowFields(context, n, kFields);
 }
 
 void StoreChannelEditor(Image &image, const BandLimits &band, int n, const FieldTexts &texts) {
+    const bool outOfRange =
+        IsFrequencyOutOfRange(image, ChannelRecordOffset(n), channel_layout::kRxFreq);
+    if (texts.at(kEditRxFreq).empty() && outOfRange)
+        return; // it showed as an empty channel; nobody emptied it
+    // Given a frequency, such a channel is a new one: it starts from the empty record.
+    if (outOfRange)
+        ClearChannel(image, n);
     if (texts.at(kEditRxFreq).empty()) {
         // An empty channel is stored as the canonical empty record, the one the table writes
         // for every empty row: opening and closing an empty channel changes no byte, and an

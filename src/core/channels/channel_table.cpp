@@ -31,10 +31,23 @@ std::uint8_t ChoiceIndex(int column, const std::string &text) {
     return it == choices.end() ? 0 : static_cast<std::uint8_t>(it - choices.begin());
 }
 
-// A tone whose high byte is 0x00 is a blank from the radio, not a 0.x Hz tone.
-std::string ToneCellText(ToneCode code) {
+// A tone whose high byte is 0x00 is a blank from the radio, not a 0.x Hz tone; one that would
+// store as another tone shows as none.
+bool ToneNamesNone(ToneCode code) {
     const unsigned high = code >> 8;
-    return (high == 0x00 || high == 0xFF) ? ToneText(kNoTone) : ToneText(code);
+    return high == 0x00 || high == 0xFF;
+}
+
+std::string ToneCellText(ToneCode code) {
+    return ToneNamesNone(code) || !IsToneShowable(code) ? ToneText(kNoTone) : ToneText(code);
+}
+
+// A cell that still shows the stored tone keeps its bytes: an odd encoding from a radio, or a
+// tone no text can store again, changes only when the user picks another tone.
+ToneCode StoredTone(const std::string &cell, ToneCode stored) {
+    if (!ToneNamesNone(stored) && cell == ToneCellText(stored))
+        return stored;
+    return ToneCodeFromText(cell);
 }
 
 void ClearRow(ChannelRow &row) {
@@ -43,16 +56,18 @@ void ClearRow(ChannelRow &row) {
 
 void LoadRow(const Image &image, int n, ChannelRow &row) {
     const std::size_t b = ChannelRecordOffset(n);
-    if (!IsFrequencyShown(image, b)) {
+    if (!IsFrequencyShown(image, b) || IsFrequencyOutOfRange(image, b, channel_layout::kRxFreq)) {
         ClearRow(row);
         return;
     }
     const ChannelRecord r = ReadChannel(image, n);
     row[kColRxFreq] = FrequencyText(static_cast<std::int64_t>(*r.rxFreq));
     // An unset transmit frequency (a receive-only channel from the channel editor or a radio)
-    // shows empty rather than as the number its 0xFF bytes would decode to.
-    row[kColTxFreq] =
-        r.txFreq ? FrequencyText(static_cast<std::int64_t>(*r.txFreq)) : std::string();
+    // shows empty rather than as the number its 0xFF bytes would decode to; so does one of
+    // 1000 MHz or more, which no text could store again.
+    row[kColTxFreq] = r.txFreq && !IsFrequencyOutOfRange(image, b, channel_layout::kTxFreq)
+                          ? FrequencyText(static_cast<std::int64_t>(*r.txFreq))
+                          : std::string();
     row[kColRxTone] = ToneCellText(r.rxTone);
     row[kColTxTone] = ToneCellText(r.txTone);
     // Power bits 01 and 10 name no choice; the cell stays empty and a store writes "Low".
@@ -68,25 +83,32 @@ void LoadRow(const Image &image, int n, ChannelRow &row) {
 // Only the fields the table shows are written; the channel editor's fields keep their bits. A
 // row that brings an empty channel into use first gets the new-channel settings.
 void StoreRow(const ChannelRow &row, Image &image, const BandLimits &limits, int n) {
+    const std::size_t b = ChannelRecordOffset(n);
     if (row[kColRxFreq].empty()) {
-        ClearChannel(image, n);
+        // A receive frequency of 1000 MHz or more showed as an empty row: nobody emptied it.
+        // (Deleting a channel clears its record at once.)
+        if (!IsFrequencyOutOfRange(image, b, channel_layout::kRxFreq))
+            ClearChannel(image, n);
         return;
     }
     const std::int64_t rx = FrequencyFromText(row[kColRxFreq]);
-    if (!IsFrequencyShown(image, ChannelRecordOffset(n)))
+    // A row that showed empty for a frequency no text can store, filled in, is a new channel.
+    if (!IsFrequencyShown(image, b) || IsFrequencyOutOfRange(image, b, channel_layout::kRxFreq))
         WriteNewChannel(image, limits, n, static_cast<std::uint64_t>(rx));
     ChannelRecord r = ReadChannel(image, n);
     r.rxFreq = static_cast<std::uint64_t>(rx);
     if (row[kColTxFreq].empty()) {
         // No transmit frequency (a receive-only channel) stays unset, offset untouched;
-        // storing it as 0 would make a split of the whole receive frequency.
-        r.txFreq = std::nullopt;
+        // storing it as 0 would make a split of the whole receive frequency. One that showed
+        // empty because it is out of range keeps its bytes.
+        if (!IsFrequencyOutOfRange(image, b, channel_layout::kTxFreq))
+            r.txFreq = std::nullopt;
     } else {
         r.txFreq = static_cast<std::uint64_t>(FrequencyFromText(row[kColTxFreq]));
         DeriveOffset(r);
     }
-    r.rxTone = ToneCodeFromText(row[kColRxTone]);
-    r.txTone = ToneCodeFromText(row[kColTxTone]);
+    r.rxTone = StoredTone(row[kColRxTone], r.rxTone);
+    r.txTone = StoredTone(row[kColTxTone], r.txTone);
     r.txPower = row[kColPower] == Choice(kColPower, kPowerHigh) ? kHighPower : 0;
     r.scan = row[kColScan] == Choice(kColScan, kScanAdd);
     r.narrow = row[kColBandwidth] == Choice(kColBandwidth, kNarrow);
@@ -149,7 +171,9 @@ void StoreChannelRow(const ChannelRow &row, Image &image, const BandLimits &limi
 
 void StoreChannelTable(const ChannelTable &table, Image &image, BandLimits &limits) {
     limits = LimitsFromEdits(table.band);
-    EncodeBandLimits(image, limits);
+    // A mirror that could not be shown keeps its bytes until the user picks a band.
+    if (!AreBandLimitsOutOfRange(image) || limits != DecodeBandLimits(image))
+        EncodeBandLimits(image, limits);
     for (int n = 1; n <= kChannelCount; ++n)
         StoreRow(table.rows[static_cast<std::size_t>(n - 1)], image, limits, n);
     RefreshDerivedData(image, limits);

@@ -18,10 +18,19 @@ std::size_t GroupListOffset(int list) {
 
 std::vector<std::size_t> ContactIndexEntries(const Image &image) {
     std::vector<std::size_t> entries;
+    std::vector<bool> named(kContactCount + 1, false);
     for (std::size_t i = 0; i < static_cast<std::size_t>(kContactCount); ++i) {
         const std::size_t entry = image.U16le(kContactIndex + 2 * i);
         if (entry < kContactRecords || entry > kContactLastRecord)
             break;
+        // An entry into the middle of a record, or a second one for a record, is dropped:
+        // writing through it would reach a neighbour's bytes or make two rows of one slot.
+        if ((entry - kContactRecords) % kContactRecordSize != 0)
+            continue;
+        const auto slot = static_cast<std::size_t>(ContactNumber(entry));
+        if (named[slot])
+            continue;
+        named[slot] = true;
         entries.push_back(entry);
     }
     return entries;

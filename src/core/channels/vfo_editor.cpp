@@ -154,6 +154,11 @@ void StoreVfoEditor(Image &image, const BandLimits &band, const FieldTexts &text
         // The record always holds a receive frequency, never the not-set form.
         if (i == kEditRxFreq && text.empty())
             text = FrequencyText(band.low);
+        // One of 1000 MHz or more showed as the lower band limit: it stays until another
+        // frequency is entered.
+        if ((i == kEditRxFreq || i == kEditTxFreq) && text == FrequencyText(band.low) &&
+            IsFrequencyOutOfRange(image, VfoBase(), kFields[i].layout))
+            continue;
         StoreField(image, band, kVfoChannel, kFields[i], text);
     }
     if (texts.size() <= kVfoEditOffsetFreq)

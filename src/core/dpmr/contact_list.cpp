@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::uint8_t kNoContact = 0xFF;
 constexpr std::uint8_t kNoOneKeyContact = 0;
-constexpr std::size_t kNumberDigits = 7;
+constexpr std::size_t kNumberDigits = kContactNumberDigits;
 
 std::size_t ContactByte(int channel) {
     return ChannelRecordAt(channel) + channel_layout::kContact.offset;

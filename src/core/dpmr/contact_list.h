@@ -15,6 +15,8 @@ inline constexpr const char *kSingleCall = "Single call";
 inline constexpr const char *kGroupCall = "Group call";
 inline constexpr const char *kAllCall = "All call";
 
+inline constexpr std::size_t kContactNumberDigits = 7;
+
 struct ContactRow {
     std::string name;
     std::string number; // up to 7 digits

@@ -45,7 +45,7 @@ constexpr FieldRule Choice(ChoiceSource source, std::uint64_t unknown = 0) {
             .noSelectionStores = unknown};
 }
 constexpr FieldRule Identity() {
-    return {.kind = RuleKind::Digits, .maxLength = 7};
+    return {.kind = RuleKind::Digits, .maxLength = 7, .valueCharset = "0123456789"};
 }
 constexpr FieldRule Minutes(int maxLength) {
     return {.min = 0, .max = 30, .wrap = true, .maxLength = maxLength};
@@ -197,10 +197,26 @@ void StoreBasic(Image &image, const BandLimits &band, int record, const FieldTex
         NumberFromText(kFields[Index("tx_pre_carrier")].rule, Text(texts, "tx_pre_carrier")) / 20);
 }
 
+// The dialog splits the identity again whenever Dial access changes; so do changes made all
+// at once, keeping the parts they give. Otherwise the parts would be split only by the next
+// load, and applying the same changes again would store them differently.
+void CommitBasic(const FieldContext &, int, const BatchEdit &edit, FieldTexts &texts) {
+    if (!edit.Changed(texts, Index("dial_access")))
+        return;
+    const FieldTexts wanted = texts;
+    SplitIdentity(texts);
+    for (const char *name : {"radio_id", "area_code"})
+        if (edit.given.at(static_cast<std::size_t>(Index(name))))
+            Text(texts, name) = Text(wanted, name);
+}
+
 } // namespace
 
-const PageTable kDpmrBasicPage{
-    .name = "dpmr.basic", .fields = kFields, .load = LoadBasic, .store = StoreBasic};
+const PageTable kDpmrBasicPage{.name = "dpmr.basic",
+                               .fields = kFields,
+                               .load = LoadBasic,
+                               .store = StoreBasic,
+                               .commit = CommitBasic};
 
 std::string NormaliseDpmrBasicField(std::string_view field, std::string_view text) {
     const int index = Index(field);

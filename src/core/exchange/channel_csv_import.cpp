@@ -169,6 +169,10 @@ CsvImportResult ImportChannelsCsv(std::string_view text, const std::string &sour
                           out.skipped.front().what);
 
     for (const Accepted &row : accepted) {
+        // A deleted channel goes at once: one that showed empty (a frequency no text can
+        // store) would otherwise keep its bytes.
+        if (row.reading.cells[kColRxFreq].empty())
+            ClearChannel(result, row.channel);
         StoreChannelRow(row.reading.cells, result, band, row.channel);
         if (row.reading.name)
             WriteAlias(result, row.channel, *row.reading.name);

@@ -25,10 +25,17 @@ std::string ShowChoice(const FieldRule &rule, const Image &image, std::uint64_t 
     return it == choices.end() ? std::string() : it->text;
 }
 
-std::uint64_t ChoiceCode(const FieldRule &rule, const Image &image, std::string_view text) {
+// The stored code stays while it is a choice showing `text`: two contacts of one name (or of
+// none) are told apart by their slots, never by the name.
+std::uint64_t ChoiceCode(const FieldRule &rule, const Image &image, std::string_view text,
+                         std::uint64_t stored) {
+    const ChoiceList choices = ChoicesOf(rule, image);
+    for (const ChoiceItem &item : choices)
+        if (item.code == stored && item.text == text)
+            return stored;
     if (text.empty())
         return rule.noSelectionStores;
-    for (const ChoiceItem &item : ChoicesOf(rule, image))
+    for (const ChoiceItem &item : choices)
         if (item.text == text)
             return item.code;
     return rule.noSelectionStores;
@@ -55,11 +62,15 @@ std::string ShowField(const FieldContext &context, int record, const FieldDef &f
     case RuleKind::Digits:
         return ReadString(image, *base, field.layout);
     case RuleKind::Frequency:
-        if (!IsFrequencyShown(image, *base, field.layout))
+        // 1000 MHz or more shows empty: no text would store it again.
+        if (!IsFrequencyShown(image, *base, field.layout) ||
+            IsFrequencyOutOfRange(image, *base, field.layout))
             return {};
         return FrequencyText(static_cast<std::int64_t>(ReadNumber(image, *base, field.layout)));
-    case RuleKind::Tone:
-        return ToneText(static_cast<ToneCode>(ReadNumber(image, *base, field.layout)));
+    case RuleKind::Tone: {
+        const auto code = static_cast<ToneCode>(ReadNumber(image, *base, field.layout));
+        return ToneText(IsToneShowable(code) ? code : kNoTone);
+    }
     }
     return {};
 }
@@ -78,7 +89,8 @@ void StoreField(Image &image, const BandLimits &band, int record, const FieldDef
                     static_cast<std::uint64_t>(NumberFromText(rule, text) / rule.storedUnit));
         return;
     case RuleKind::Choice:
-        WriteNumber(image, *base, field.layout, ChoiceCode(rule, image, text));
+        WriteNumber(image, *base, field.layout,
+                    ChoiceCode(rule, image, text, ReadNumber(image, *base, field.layout)));
         return;
     case RuleKind::Check:
         WriteNumber(image, *base, field.layout, text == "1" ? 1 : 0);
@@ -90,8 +102,10 @@ void StoreField(Image &image, const BandLimits &band, int record, const FieldDef
     case RuleKind::Frequency:
         // Frequencies are checked against the band when their edit is left, not here: a
         // stored frequency is written as the control shows it. One that shows as stored keeps
-        // its bytes, so a digit pair beyond 99 (from a radio) is not cut to another frequency.
-        if (!text.empty() && ShowField(context, record, field) == text)
+        // its bytes, so a digit pair beyond 99 (from a radio) is not cut to another frequency,
+        // and one that showed empty for being out of range stays until a frequency is entered.
+        if (ShowField(context, record, field) == text &&
+            (!text.empty() || IsFrequencyOutOfRange(image, *base, field.layout)))
             return;
         if (text.empty())
             WriteOptionalFrequency(image, *base, field.layout, std::nullopt);
@@ -101,6 +115,12 @@ void StoreField(Image &image, const BandLimits &band, int record, const FieldDef
                 static_cast<std::uint64_t>(std::max<std::int64_t>(0, FrequencyFromText(text))));
         return;
     case RuleKind::Tone:
+        // A tone that still shows as stored keeps its bytes (an odd encoding, or one that
+        // shows as "None" because no text stores it again); "None" is always written as
+        // 0xFF 0xFF.
+        if (ReadNumber(image, *base, field.layout) >> 8 != 0xFF &&
+            ShowField(context, record, field) == text)
+            return;
         WriteNumber(image, *base, field.layout, ToneCodeFromText(text));
         return;
     }

@@ -68,6 +68,9 @@ struct FieldRule {
     // Typing: characters a user may type or paste (empty: any printable), and the length.
     std::string_view charset = {};
     int maxLength = 0; // 0: no limit
+    // A value given by name (a document, `set`) keeps to these characters even where typing
+    // is free: the identity edits take any character, but an identity is digits.
+    std::string_view valueCharset = {};
 
     BandRule band = BandRule::None;
 };

@@ -13,7 +13,14 @@ std::optional<BandVariant> BandVariantFromName(std::string_view name) {
     return std::nullopt;
 }
 
+bool AreBandLimitsOutOfRange(const Image &image) {
+    return ReadFrequency(image, kBandLowLimit) > kMaxFrequency ||
+           ReadFrequency(image, kBandHighLimit) > kMaxFrequency;
+}
+
 BandLimits DecodeBandLimits(const Image &image) {
+    if (AreBandLimitsOutOfRange(image))
+        return BandLimits{};
     return {static_cast<std::int64_t>(ReadFrequency(image, kBandLowLimit)),
             static_cast<std::int64_t>(ReadFrequency(image, kBandHighLimit))};
 }

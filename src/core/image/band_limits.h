@@ -14,7 +14,6 @@ namespace dpmr {
 inline constexpr std::int64_t kUnitsPerMHz = 100000; // 10 Hz units
 
 struct BandLimits {
-    // A blank mirror (all 0xFF) decodes to 166666665, far above every band.
     std::int64_t low = 40000000;
     std::int64_t high = 47000000;
     friend bool operator==(const BandLimits &, const BandLimits &) = default;
@@ -34,6 +33,9 @@ inline constexpr std::array<BandVariant, 3> kBandVariants = {{
 // A variant named as "136-174" (its entry without "MHz").
 std::optional<BandVariant> BandVariantFromName(std::string_view name);
 
+// A limit of 1000 MHz or more (a nibble above 9, as in a blank mirror of 0xFF bytes) can be
+// neither shown nor stored: such a mirror reads as the default 400-470 MHz limits.
+bool AreBandLimitsOutOfRange(const Image &image);
 BandLimits DecodeBandLimits(const Image &image);
 void EncodeBandLimits(Image &image, const BandLimits &limits);
 

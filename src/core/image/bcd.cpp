@@ -52,6 +52,10 @@ bool IsFrequencyShown(const Image &image, std::size_t offset) {
     return top != 0xFF && top != 0x00;
 }
 
+bool IsFrequencyOutOfRange(const Image &image, std::size_t offset) {
+    return IsFrequencyShown(image, offset) && ReadFrequency(image, offset) > kMaxFrequency;
+}
+
 void WriteFrequency(Image &image, std::size_t offset, std::optional<std::uint64_t> value) {
     if (value)
         EncodeBcd(image, offset, *value, kFrequencySize);

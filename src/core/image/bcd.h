@@ -27,6 +27,12 @@ inline constexpr std::size_t kFrequencySize = 4;
 std::uint64_t ReadFrequency(const Image &image, std::size_t offset);
 bool IsFrequencyPresent(const Image &image, std::size_t offset); // top byte not 0xFF
 bool IsFrequencyShown(const Image &image, std::size_t offset);   // top byte not 0xFF or 0x00
+// Eight packed digits count to 99999999 (999.99999 MHz).
+inline constexpr std::uint64_t kMaxFrequency = 99999999;
+// Shown, but a nibble above 9 in its top byte makes it 1000 MHz or more: no text stores it
+// again. Editors show such a field as empty (or its replacement) and keep its bytes until the
+// user enters a frequency.
+bool IsFrequencyOutOfRange(const Image &image, std::size_t offset);
 // nullopt writes four 0xFF bytes (not set).
 void WriteFrequency(Image &image, std::size_t offset, std::optional<std::uint64_t> value);
 

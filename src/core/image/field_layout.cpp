@@ -58,6 +58,10 @@ bool IsFrequencyShown(const Image &image, std::size_t base, const FieldLayout &f
     return IsFrequencyShown(image, base + field.offset);
 }
 
+bool IsFrequencyOutOfRange(const Image &image, std::size_t base, const FieldLayout &field) {
+    return IsFrequencyOutOfRange(image, base + field.offset);
+}
+
 void WriteOptionalFrequency(Image &image, std::size_t base, const FieldLayout &field,
                             std::optional<std::uint64_t> value) {
     WriteFrequency(image, base + field.offset, value);

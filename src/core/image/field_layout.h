@@ -69,6 +69,8 @@ std::optional<std::uint64_t> ReadOptionalFrequency(const Image &image, std::size
                                                    const FieldLayout &field);
 // Top byte neither 0xFF nor 0x00: what the editors show as a frequency.
 bool IsFrequencyShown(const Image &image, std::size_t base, const FieldLayout &field);
+// Shown, but 1000 MHz or more: see the offset form in bcd.h.
+bool IsFrequencyOutOfRange(const Image &image, std::size_t base, const FieldLayout &field);
 void WriteOptionalFrequency(Image &image, std::size_t base, const FieldLayout &field,
                             std::optional<std::uint64_t> value);
 

@@ -108,6 +108,21 @@ ToneCode ToneCodeFromText(std::string_view text) {
     return static_cast<ToneCode>(bytes[1] << 8 | bytes[0]);
 }
 
+bool IsToneShowable(ToneCode code) {
+    const std::uint8_t high = static_cast<std::uint8_t>(code >> 8);
+    const unsigned last = DecodeBcdByte(static_cast<std::uint8_t>(code & 0xFF));
+    if (high == 0xFF)
+        return true;
+    // 800.0 Hz and up would store with a high byte of 0x80 or more: a DCS code.
+    if (high <= 0x7F)
+        return DecodeBcdByte(high) * 100 + last < 8000;
+    // A last pair beyond 99 carries into the first code digit: the same code number, unless
+    // the text had a leading zero ("D0100N") or the carry leaves the polarity's range.
+    const bool inverted = high >= 0xC0;
+    const unsigned first = high - (inverted ? 0xC0u : 0x80u);
+    return last < 100 || (first >= 1 && first + 1 <= (inverted ? 0x3Eu : 0x3Fu));
+}
+
 std::string NormalizeToneText(std::string_view typed) {
     if (typed.empty())
         return {};

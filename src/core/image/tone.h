@@ -19,6 +19,10 @@ const std::vector<std::string> &ToneList();
 
 std::string ToneText(ToneCode code);
 ToneCode ToneCodeFromText(std::string_view text);
+// False when the code's text would store as another tone: digits above 9 in a CTCSS word (48 7E
+// shows 844.8, which stores as a DCS code) or in a DCS code's last two digits. Editors show
+// such a tone as "None" and keep its bytes until the user chooses a tone.
+bool IsToneShowable(ToneCode code);
 // What a tone chooser shows after the user typed into it: "d23i" becomes "D023I".
 std::string NormalizeToneText(std::string_view text);
 

@@ -52,6 +52,20 @@ void AddNumbered(const char *name, const std::vector<std::string> &texts,
 
 } // namespace
 
+std::string ValueText(const Setting &setting) {
+    if (setting.rule && setting.rule->kind == RuleKind::Check)
+        return setting.text == "1" ? "true" : "false";
+    return setting.text;
+}
+
+std::string CheckFromText(std::string_view text) {
+    if (text == "true")
+        return "1";
+    if (text == "false")
+        return "0";
+    return std::string(text);
+}
+
 std::string GroupRxMemberKey(int position) {
     return "member_" + std::to_string(position);
 }
@@ -93,15 +107,15 @@ std::vector<SettingDifference> DiffSettings(const std::vector<Setting> &a,
     std::vector<SettingDifference> out;
     for (const Setting &setting : a) {
         const auto it = inB.find(setting.Path());
-        const std::string other = it == inB.end() ? std::string() : it->second->text;
-        if (other != setting.text)
-            out.push_back({setting.Path(), setting.text, other});
+        const std::string other = it == inB.end() ? std::string() : ValueText(*it->second);
+        if (other != ValueText(setting))
+            out.push_back({setting.Path(), ValueText(setting), other});
         if (it != inB.end())
             inB.erase(it);
     }
     for (const Setting &setting : b)
         if (inB.contains(setting.Path()) && !setting.text.empty())
-            out.push_back({setting.Path(), "", setting.text});
+            out.push_back({setting.Path(), "", ValueText(setting)});
     return out;
 }
 

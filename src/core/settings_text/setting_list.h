@@ -20,6 +20,12 @@ struct Setting {
     std::string Path() const { return section + "." + key; }
 };
 
+// The value as dump writes it, unquoted: a check as true or false, anything else its text.
+std::string ValueText(const Setting &setting);
+// What a check given by name means: true/false (as dump writes it) or 1/0, as "1"/"0".
+// Other texts come back as they are.
+std::string CheckFromText(std::string_view text);
+
 // The lists that are not page tables, in this order; each row is a section "<name>.<row>".
 inline constexpr const char *kContactsSection = "dpmr.contacts";
 inline constexpr const char *kMessagesSection = "dpmr.messages";

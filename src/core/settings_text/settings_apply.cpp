@@ -15,6 +15,7 @@
 #include "core/settings_text/setting_list.h"
 #include "core/text/message_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 #include <set>
@@ -128,12 +129,14 @@ void ApplyRecord(Image &image, const PageTable &page, int record,
     for (const auto &[field, change] : fields) {
         const auto i = static_cast<std::size_t>(field);
         edit.given[i] = true;
-        if (change->text == loaded[i])
+        const FieldRule &rule = page.fields[i].rule;
+        const std::string text =
+            rule.kind == RuleKind::Check ? CheckFromText(change->text) : change->text;
+        if (text == loaded[i])
             continue; // what the record shows now, whatever the rule would say of it
-        if (const std::string why = RejectText(page.fields[i].rule, image, change->text);
-            !why.empty())
+        if (const std::string why = RejectText(rule, image, text); !why.empty())
             Refuse(*change, Quoted(change->text) + ": " + why);
-        texts[i] = change->text;
+        texts[i] = text;
     }
     if (texts == loaded)
         return;
@@ -176,12 +179,24 @@ void ApplyContacts(Image &image, const std::map<int, Columns> &rows, ListRows mo
             const std::string &now = column == "name"     ? contact.name
                                      : column == "number" ? contact.number
                                                           : contact.type;
-            if (change->text == now)
+            // A number is compared as the row stores it: "5" is contact 0000005's own.
+            const std::string given = column == "number"
+                                          ? PadText(change->text, '0', kContactNumberDigits, true)
+                                          : change->text;
+            if (given == now)
                 continue;
             // The slot holds 8 characters: a longer name would be cut into another's.
             if (column == "name" && change->text.size() > kContactNameLength)
                 Refuse(*change, Quoted(change->text) + ": longer than " +
                                     std::to_string(kContactNameLength) + " characters");
+            // The record keeps a name up to its first unprintable character and a number up to
+            // its first non-digit: anything else would not read back as given.
+            if (column == "name" && !std::all_of(change->text.begin(), change->text.end(),
+                                                 [](char c) { return c >= 0x20 && c <= 0x7E; }))
+                Refuse(*change, Quoted(change->text) + ": not printable ASCII");
+            if (column == "number" &&
+                change->text.find_first_not_of("0123456789") != std::string::npos)
+                Refuse(*change, Quoted(change->text) + ": not digits");
             const bool ok = column == "name"     ? RenameContact(list, r, change->text)
                             : column == "number" ? SetContactNumber(list, r, change->text)
                                                  : SetContactType(list, r, change->text);

@@ -2,6 +2,7 @@
 
 #include "core/settings_text/rule_text.h"
 #include "core/text/message_text.h"
+#include "core/settings_text/toml_depth.h"
 
 #include <toml++/toml.h>
 
@@ -74,6 +75,15 @@ std::string SettingsToml(const std::vector<Setting> &settings, const Image &imag
 }
 
 ApplyResult ChangesFromToml(std::string_view document, std::vector<SettingChange> &changes) {
+    if (document.size() > kMaxSettingsDocumentSize)
+        return {.ok = false,
+                .message = "larger than " + std::to_string(kMaxSettingsDocumentSize) +
+                           " bytes, the most a settings document may hold"};
+    if (const TomlDepth deepest = DeepestTomlLevel(document, kMaxSettingsDocumentDepth);
+        deepest.depth > kMaxSettingsDocumentDepth)
+        return {.ok = false,
+                .message = "line " + std::to_string(deepest.line) + ": nested deeper than " +
+                           std::to_string(kMaxSettingsDocumentDepth) + " levels"};
     try {
         const toml::table root = toml::parse(document);
         Collect(root, "", changes);

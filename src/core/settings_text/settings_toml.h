@@ -16,8 +16,14 @@ namespace dpmr {
 std::string SettingsToml(const std::vector<Setting> &settings, const Image &image,
                          std::string_view only = {});
 
+// A full dump is some 300 KB; a document far larger is not one of ours.
+inline constexpr std::size_t kMaxSettingsDocumentSize = 4 * 1024 * 1024;
+// Ours nest three levels ([dpmr.contacts.2]); a document deeper than this is refused before
+// it is parsed.
+inline constexpr int kMaxSettingsDocumentDepth = 16;
+
 // The changes a document asks for, each with its line; false and a one-line message when the
-// document is not TOML or holds a value of the wrong type.
+// document is too large, nests too deep, is not TOML or holds a value of the wrong type.
 ApplyResult ChangesFromToml(std::string_view document, std::vector<SettingChange> &changes);
 
 } // namespace dpmr
