@@ -144,7 +144,9 @@ bool SettingsFile::Write(std::string_view section, std::string_view key, std::st
 
 bool SettingsFile::ReplaceSection(std::string_view section,
                                   const std::vector<std::pair<std::string, std::string>> &entries) {
-    const std::vector<std::string> lines = ReadLines(path_);
+    std::vector<std::string> lines;
+    if (!ReadLines(path_, lines))
+        return false; // never put a new file in place of one that cannot be read
     std::vector<std::string> kept;
     bool inSection = false;
     for (const std::string &line : lines) {
