@@ -48,17 +48,14 @@ bool CodePlugDocument::RecordChange(const Image &before, std::string label) {
 }
 
 bool CodePlugDocument::Undo() {
-    std::optional<Image> restored = history.Undo(image);
-    if (!restored)
-        return false;
-    image = *restored;
-    LoadChannelTable(image, limits, table);
-    modified = !history.AtSavedState();
-    return true;
+    return Restore(history.Undo(image));
 }
 
 bool CodePlugDocument::Redo() {
-    std::optional<Image> restored = history.Redo(image);
+    return Restore(history.Redo(image));
+}
+
+bool CodePlugDocument::Restore(std::optional<Image> restored) {
     if (!restored)
         return false;
     image = *restored;

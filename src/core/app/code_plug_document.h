@@ -9,6 +9,7 @@
 #include "core/image/code_plug_file.h"
 #include "core/image/image.h"
 
+#include <optional>
 #include <string>
 
 namespace dpmr {
@@ -38,6 +39,9 @@ struct CodePlugDocument {
     // nothing to take back (or redo).
     bool Undo();
     bool Redo();
+
+private:
+    bool Restore(std::optional<Image> restored);
 };
 
 } // namespace dpmr

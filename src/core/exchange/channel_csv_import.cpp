@@ -4,8 +4,8 @@
 #include "core/exchange/channel_csv_columns.h"
 #include "core/exchange/channel_csv_row.h"
 #include "core/exchange/csv_rows.h"
-#include "core/image/derived_data.h"
 #include "core/files/input_file.h"
+#include "core/image/derived_data.h"
 #include "core/image/memory_map.h"
 #include "core/text/message_text.h"
 
@@ -20,14 +20,6 @@ namespace dpmr {
 namespace {
 
 using namespace csv;
-
-std::string Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
-}
 
 class ImportFailure {
 public:

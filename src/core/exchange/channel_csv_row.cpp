@@ -17,14 +17,6 @@ namespace dpmr::csv {
 
 namespace {
 
-std::string Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
-}
-
 bool SameWord(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
@@ -393,6 +385,14 @@ std::string RowFields::Get(std::string_view name) const {
 int RowFields::Index(std::string_view name) const {
     const auto it = columns_.find(name);
     return it == columns_.end() ? 0 : it->second;
+}
+
+std::string Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(" \t");
+    return std::string(text.substr(first, last - first + 1));
 }
 
 std::optional<long> ParseLocation(std::string_view text) {

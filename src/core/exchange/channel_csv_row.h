@@ -46,6 +46,9 @@ struct RowReading {
 // Location as a number: nullopt when it is no whole number (malformed).
 std::optional<long> ParseLocation(std::string_view text);
 
+// Without the spaces and tabs around it.
+std::string Trimmed(std::string_view text);
+
 RowReading ReadChannelRow(const RowFields &fields, const BandLimits &band);
 
 // What the export writes in Power: the level's nominal watts, "5.0W" or "1.0W".
