@@ -9,6 +9,7 @@
 #include "core/exchange/channel_csv.h"
 #include "core/fields/page_table.h"
 #include "core/image/bcd.h"
+#include "core/image/frequency.h"
 #include "core/image/record_layouts.h"
 #include "core/image/tone.h"
 #include "core_test_support.h"
@@ -58,6 +59,27 @@ TEST(OutOfRangeValues, ToneAndFrequencyChecks) {
     Image image = WithOddChannel1();
     EXPECT_TRUE(IsFrequencyOutOfRange(image, kRecord1 + 4));
     EXPECT_FALSE(IsFrequencyOutOfRange(image, kRecord1));
+    // Valid digits that round up to a text of 1000 MHz are out of range too: 999.99999 MHz
+    // would store as 0.
+    EXPECT_EQ(FrequencyText(kMaxShownFrequency), "999.998750");
+    EXPECT_EQ(FrequencyText(kMaxShownFrequency + 1), "1000.000000");
+    EncodeBcd(image, kRecord1, kMaxShownFrequency + 1, kFrequencySize);
+    EXPECT_TRUE(IsFrequencyOutOfRange(image, kRecord1));
+    EncodeBcd(image, kRecord1, kMaxShownFrequency, kFrequencySize);
+    EXPECT_FALSE(IsFrequencyOutOfRange(image, kRecord1));
+}
+
+TEST(OutOfRangeValues, AllNinesInARecordSettleInTheTable) {
+    Image image = NewImage();
+    const std::size_t record108 = kRecord1 + 107 * kChannelRecordSize;
+    image.Fill(record108, kChannelRecordSize, 0x99);
+    const auto before = RecordBytes(image, record108);
+    BandLimits limits;
+    ChannelTable table;
+    LoadChannelTable(image, limits, table);
+    EXPECT_TRUE(table.IsRowEmpty(108));
+    StoreChannelTable(table, image, limits);
+    EXPECT_EQ(RecordBytes(image, record108), before);
 }
 
 TEST(OutOfRangeValues, TheTableShowsThemAsEmptyOrNoneAndKeepsTheirBytes) {

@@ -53,7 +53,7 @@ bool IsFrequencyShown(const Image &image, std::size_t offset) {
 }
 
 bool IsFrequencyOutOfRange(const Image &image, std::size_t offset) {
-    return IsFrequencyShown(image, offset) && ReadFrequency(image, offset) > kMaxFrequency;
+    return IsFrequencyShown(image, offset) && ReadFrequency(image, offset) > kMaxShownFrequency;
 }
 
 void WriteFrequency(Image &image, std::size_t offset, std::optional<std::uint64_t> value) {

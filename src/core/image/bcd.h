@@ -29,9 +29,13 @@ bool IsFrequencyPresent(const Image &image, std::size_t offset); // top byte not
 bool IsFrequencyShown(const Image &image, std::size_t offset);   // top byte not 0xFF or 0x00
 // Eight packed digits count to 99999999 (999.99999 MHz).
 inline constexpr std::uint64_t kMaxFrequency = 99999999;
-// Shown, but a nibble above 9 in its top byte makes it 1000 MHz or more: no text stores it
-// again. Editors show such a field as empty (or its replacement) and keep its bytes until the
-// user enters a frequency.
+// The highest frequency whose text stays below 1000 MHz: texts show the nearest 2.5 kHz or
+// 3.125 kHz step, and anything above 999.99875 MHz rounds up to "1000.000000", which eight
+// digits cannot hold.
+inline constexpr std::uint64_t kMaxShownFrequency = 99999875;
+// Shown, but above kMaxShownFrequency (a nibble above 9 in its top byte, or within a step of
+// 1000 MHz): no text stores it again. Editors show such a field as empty (or its replacement)
+// and keep its bytes until the user enters a frequency.
 bool IsFrequencyOutOfRange(const Image &image, std::size_t offset);
 // nullopt writes four 0xFF bytes (not set).
 void WriteFrequency(Image &image, std::size_t offset, std::optional<std::uint64_t> value);
