@@ -61,7 +61,7 @@ TEST(OutOfRangeValues, ToneAndFrequencyChecks) {
     EXPECT_FALSE(IsFrequencyOutOfRange(image, kRecord1));
     // Valid digits that round up to a text of 1000 MHz are out of range too: 999.99999 MHz
     // would store as 0.
-    EXPECT_EQ(FrequencyText(kMaxShownFrequency), "999.998750");
+    EXPECT_EQ(FrequencyText(kMaxShownFrequency), "999.997500");
     EXPECT_EQ(FrequencyText(kMaxShownFrequency + 1), "1000.000000");
     EncodeBcd(image, kRecord1, kMaxShownFrequency + 1, kFrequencySize);
     EXPECT_TRUE(IsFrequencyOutOfRange(image, kRecord1));
