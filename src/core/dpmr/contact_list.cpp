@@ -17,11 +17,9 @@ constexpr std::size_t kNumberDigits = kContactNumberDigits;
 std::size_t ContactByte(int channel) {
     return ChannelRecordAt(channel) + channel_layout::kContact.offset;
 }
-std::size_t OneKeyEntry(int e) {
-    return kOneKeyEntries + kOneKeyEntrySize * static_cast<std::size_t>(e);
-}
 bool IsDigitalCallEntry(const Image &image, int e) {
-    return image[OneKeyEntry(e) + one_key_layout::kCallType.offset] == one_key_layout::kDigitalCall;
+    return image[OneKeyEntryOffset(e) + one_key_layout::kCallType.offset] ==
+           one_key_layout::kDigitalCall;
 }
 
 std::string ReadType(const Image &image, std::size_t record) {
@@ -113,7 +111,7 @@ bool DeleteContact(Image &image, ContactList &list, int row) {
         return false;
     const std::size_t record = list.rows[static_cast<std::size_t>(row)].record;
     image.Fill(record, kContactRecordSize, 0xFF);
-    ClearContactReferences(image, ContactNumber(record));
+    ClearContactReferences(image, ContactSlot(record));
     list.rows.erase(list.rows.begin() + row);
     return true;
 }
@@ -153,7 +151,7 @@ void StoreContacts(Image &image, ContactList &list) {
          ++r) {
         const ContactRow &row = list.rows[r];
         image.SetU16le(kContactIndex + 2 * r, static_cast<std::uint16_t>(row.record));
-        kept[static_cast<std::size_t>(ContactNumber(row.record))] = true;
+        kept[static_cast<std::size_t>(ContactSlot(row.record))] = true;
         WriteRecord(image, row);
     }
     auto isKept = [&](int contact) {
@@ -162,11 +160,11 @@ void StoreContacts(Image &image, ContactList &list) {
     for (int n = 1; n <= kVfoChannel; ++n)
         if (!isKept(image[ContactByte(n)]))
             image[ContactByte(n)] = kNoContact;
-    for (int e = 0; e < kOneKeyCount; ++e) {
-        const int contact = image[OneKeyEntry(e) + one_key_layout::kContact.offset];
+    for (int e = 1; e <= kOneKeyCount; ++e) {
+        const int contact = image[OneKeyEntryOffset(e) + one_key_layout::kContact.offset];
         if (IsDigitalCallEntry(image, e) && contact >= 1 && contact <= kContactCount &&
             !isKept(contact))
-            image[OneKeyEntry(e) + one_key_layout::kContact.offset] = kNoOneKeyContact;
+            image[OneKeyEntryOffset(e) + one_key_layout::kContact.offset] = kNoOneKeyContact;
     }
     PurgeGroupLists(image);
 }
@@ -175,10 +173,10 @@ void ClearContactReferences(Image &image, int contact) {
     for (int n = 1; n <= kVfoChannel; ++n)
         if (image[ContactByte(n)] == contact)
             image[ContactByte(n)] = kNoContact;
-    for (int e = 0; e < kOneKeyCount; ++e)
+    for (int e = 1; e <= kOneKeyCount; ++e)
         if (IsDigitalCallEntry(image, e) &&
-            image[OneKeyEntry(e) + one_key_layout::kContact.offset] == contact)
-            image[OneKeyEntry(e) + one_key_layout::kContact.offset] = kNoOneKeyContact;
+            image[OneKeyEntryOffset(e) + one_key_layout::kContact.offset] == contact)
+            image[OneKeyEntryOffset(e) + one_key_layout::kContact.offset] = kNoOneKeyContact;
     for (int list = 1; list <= kGroupListCount; ++list) {
         std::vector<std::uint8_t> members = GroupListMembers(image, list);
         if (std::erase(members, static_cast<std::uint8_t>(contact)) > 0)

@@ -29,7 +29,7 @@ GroupRxList LoadGroupRxList(const Image &image, int list) {
         if (member <= kContactCount)
             entries.members.push_back({ContactName(image, member), member});
     for (std::size_t record : ContactIndexEntries(image)) {
-        const int contact = ContactNumber(record);
+        const int contact = ContactSlot(record);
         const bool member =
             std::any_of(entries.members.begin(), entries.members.end(),
                         [&](const GroupRxEntry &e) { return e.contact == contact; });

@@ -66,8 +66,8 @@ void StoreMessages(Image &image, const NumberedList &messages) {
     // One-key calls follow their message to its new number.
     const auto renumbering = messages.Renumbering();
     using namespace one_key_layout;
-    for (int e = 0; e < kOneKeyCount; ++e) {
-        const std::size_t entry = kOneKeyEntries + kOneKeyEntrySize * static_cast<std::size_t>(e);
+    for (int e = 1; e <= kOneKeyCount; ++e) {
+        const std::size_t entry = OneKeyEntryOffset(e);
         if (ReadNumber(image, entry, kCallType) != kDigitalCall ||
             ReadNumber(image, entry, kMessageMode) != kWithMessage)
             continue;

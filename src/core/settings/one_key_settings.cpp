@@ -19,7 +19,7 @@ namespace key = one_key_layout;
 std::optional<std::size_t> OneKeyEntry(int n) {
     if (n < 1 || n > kOneKeyCount)
         return std::nullopt;
-    return kOneKeyEntries + kOneKeyEntrySize * static_cast<std::size_t>(n - 1);
+    return OneKeyEntryOffset(n);
 }
 
 bool Offers(const ChoiceList &choices, int number) {

@@ -282,9 +282,9 @@ void ApplyGroupLists(Image &image, const std::map<int, Columns> &lists, ListRows
         for (Member &member : wanted) {
             if (member.given) {
                 for (std::size_t record : ContactIndexEntries(image))
-                    if (IsGroupCallContact(image, ContactNumber(record)) &&
+                    if (IsGroupCallContact(image, ContactSlot(record)) &&
                         ReadString(image, record, contact_layout::kName) == member.entry.name)
-                        member.entry.contact = ContactNumber(record);
+                        member.entry.contact = ContactSlot(record);
                 if (member.entry.contact == 0)
                     Refuse(*member.given,
                            Quoted(member.entry.name) + ": no group-call contact by that name");
