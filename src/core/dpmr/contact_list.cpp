@@ -3,8 +3,10 @@
 #include "core/channels/contact_index.h"
 #include "core/image/record_layouts.h"
 #include "core/image/text.h"
+#include "core/settings/settings_rules.h"
 
 #include <algorithm>
+#include <array>
 
 namespace dpmr {
 
@@ -66,7 +68,97 @@ bool ValidRow(const ContactList &list, int row) {
     return row >= 0 && row < static_cast<int>(list.rows.size());
 }
 
+ListState ContactRows(const ContactList &list) {
+    ListState rows;
+    for (const ContactRow &row : list.rows)
+        rows.rows.push_back({{row.name, row.number, row.type}, {}, row.record});
+    return rows;
+}
+
+ContactList FromContactRows(const ListState &rows) {
+    ContactList list;
+    for (const ListRow &row : rows.rows)
+        list.rows.push_back({row.cells.at(0), row.cells.at(1), row.cells.at(2), row.origin});
+    return list;
+}
+
+enum ContactColumn { kNameColumn, kNumberColumn, kTypeColumn };
+
+ListState LoadContactRows(const FieldContext &context) {
+    return ContactRows(LoadContacts(context.image));
+}
+
+void StoreContactRows(Image &image, const BandLimits &, const ListState &rows) {
+    ContactList list = FromContactRows(rows);
+    StoreContacts(image, list);
+}
+
+int InsertContactRow(Image &image, ListState &rows, int before) {
+    ContactList list = FromContactRows(rows);
+    const int row = AddContact(image, list, before);
+    const int loaded = rows.loadedCount;
+    rows = ContactRows(list);
+    rows.loadedCount = loaded;
+    return row;
+}
+
+bool EraseContactRow(Image &image, ListState &rows, int row) {
+    ContactList list = FromContactRows(rows);
+    if (!DeleteContact(image, list, row))
+        return false;
+    rows.rows.erase(rows.rows.begin() + row);
+    return true;
+}
+
+bool EditContactRow(const FieldContext &, ListState &rows, int row, int column, CellEdit &edit) {
+    ContactList list = FromContactRows(rows);
+    const bool accepted = column == kNameColumn     ? RenameContact(list, row, edit.text)
+                          : column == kNumberColumn ? SetContactNumber(list, row, edit.text)
+                          : column == kTypeColumn   ? SetContactType(list, row, edit.text)
+                                                    : false;
+    if (!accepted)
+        return false;
+    const ContactRow &changed = list.rows[static_cast<std::size_t>(row)];
+    rows.rows[static_cast<std::size_t>(row)].cells = {changed.name, changed.number, changed.type};
+    edit.text = rows.rows[static_cast<std::size_t>(row)].cells.at(static_cast<std::size_t>(column));
+    return true;
+}
+
+constexpr FieldRule NameRule() {
+    FieldRule rule{.kind = RuleKind::Text};
+    rule.maxLength = static_cast<int>(kContactNameLength);
+    return rule;
+}
+
+constexpr FieldRule NumberRule() {
+    FieldRule rule{.kind = RuleKind::Digits};
+    rule.charset = kTypedDigits;
+    rule.maxLength = static_cast<int>(kContactNumberDigits);
+    return rule;
+}
+
+constexpr std::array<ListColumn, 3> kContactColumns{{
+    {"name", "Name", 1200, NameRule()},
+    {"number", "Number", 1200, NumberRule()},
+    {"type", "Type", 1200, ChoiceRule(ContactTypeChoices, kNoSelection, 0)},
+}};
+
 } // namespace
+
+ChoiceList ContactTypeChoices(const Image &) {
+    return {{kSingleCall, 0}, {kGroupCall, 1}, {kAllCall, 2}};
+}
+
+const ListTable kContactList{.name = "dpmr.contacts",
+                             .accessibleName = "Contacts",
+                             .columns = kContactColumns,
+                             .capacity = kContactCount,
+                             .keepRows = 1,
+                             .load = LoadContactRows,
+                             .store = StoreContactRows,
+                             .insert = InsertContactRow,
+                             .erase = EraseContactRow,
+                             .edit = EditContactRow};
 
 ContactList LoadContacts(const Image &image) {
     ContactList list;
