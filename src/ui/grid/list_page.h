@@ -4,9 +4,9 @@
 // keeps the grid, the buttons and the working rows in step.
 
 #include "core/fields/list_table.h"
+#include "ui/grid/edit_grid.h"
 #include "ui/widgets/editor_page.h"
 
-class CEditGrid;
 class QPushButton;
 class QVBoxLayout;
 
