@@ -11,8 +11,7 @@ bool ValidRow(const ListState &rows, int row) {
 }
 
 bool ValidCell(const ListTable &table, const ListState &rows, int row, int column) {
-    return ValidRow(rows, row) && column >= 0 &&
-           column < static_cast<int>(table.columns.size());
+    return ValidRow(rows, row) && column >= 0 && column < static_cast<int>(table.columns.size());
 }
 
 } // namespace

@@ -68,8 +68,7 @@ struct ListTable {
 };
 
 ListState LoadList(const ListTable &table, const FieldContext &context);
-void StoreList(const ListTable &table, Image &image, const BandLimits &band,
-               const ListState &rows);
+void StoreList(const ListTable &table, Image &image, const BandLimits &band, const ListState &rows);
 
 bool CanAddRow(const ListTable &table, const ListState &rows);
 bool CanEraseRow(const ListTable &table, const ListState &rows);

@@ -59,6 +59,8 @@ CListPage::CListPage(CodePlugDocument &document, const ListTable &table, QWidget
                 [this](const QModelIndex &index) { OpenOnClick(index.row(), index.column()); });
         return;
     }
+    // Typing on a cell edits it, as on a new row that just took the focus.
+    grid_->setEditTriggers(grid_->editTriggers() | QAbstractItemView::AnyKeyPressed);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     add_ = Button("add", "&Add", this);
