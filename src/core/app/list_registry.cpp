@@ -3,6 +3,7 @@
 #include "core/channels/pms_editor.h"
 #include "core/dpmr/contact_list.h"
 #include "core/dpmr/encryption_keys.h"
+#include "core/dpmr/group_rx_list.h"
 #include "core/dpmr/messages.h"
 #include "core/dtmf/auto_dial.h"
 #include "core/settings/one_key_settings.h"
@@ -11,7 +12,8 @@ namespace dpmr {
 
 const std::vector<const ListTable *> &ListRegistry() {
     static const std::vector<const ListTable *> lists = {
-        &kContactList, &kMessageList, &kKeyList, &kAutoDialList, &kOneKeyList, &kPmsList,
+        &kContactList,  &kMessageList, &kKeyList, &kGroupRxListTable,
+        &kAutoDialList, &kOneKeyList,  &kPmsList,
     };
     return lists;
 }

@@ -84,6 +84,19 @@ ContactList FromContactRows(const ListState &rows) {
 
 enum ContactColumn { kNameColumn, kNumberColumn, kTypeColumn };
 
+constexpr FieldRule NameRule() {
+    FieldRule rule{.kind = RuleKind::Text};
+    rule.maxLength = static_cast<int>(kContactNameLength);
+    return rule;
+}
+
+constexpr FieldRule NumberRule() {
+    FieldRule rule{.kind = RuleKind::Digits};
+    rule.charset = kTypedDigits;
+    rule.maxLength = static_cast<int>(kContactNumberDigits);
+    return rule;
+}
+
 ListState LoadContactRows(const FieldContext &context) {
     return ContactRows(LoadContacts(context.image));
 }
@@ -111,6 +124,8 @@ bool EraseContactRow(Image &image, ListState &rows, int row) {
 }
 
 bool EditContactRow(const FieldContext &, ListState &rows, int row, int column, CellEdit &edit) {
+    if (column == kNameColumn || column == kNumberColumn)
+        edit.text = FilterTyped(column == kNameColumn ? NameRule() : NumberRule(), edit.text);
     ContactList list = FromContactRows(rows);
     const bool accepted = column == kNameColumn     ? RenameContact(list, row, edit.text)
                           : column == kNumberColumn ? SetContactNumber(list, row, edit.text)
@@ -122,19 +137,6 @@ bool EditContactRow(const FieldContext &, ListState &rows, int row, int column, 
     rows.rows[static_cast<std::size_t>(row)].cells = {changed.name, changed.number, changed.type};
     edit.text = rows.rows[static_cast<std::size_t>(row)].cells.at(static_cast<std::size_t>(column));
     return true;
-}
-
-constexpr FieldRule NameRule() {
-    FieldRule rule{.kind = RuleKind::Text};
-    rule.maxLength = static_cast<int>(kContactNameLength);
-    return rule;
-}
-
-constexpr FieldRule NumberRule() {
-    FieldRule rule{.kind = RuleKind::Digits};
-    rule.charset = kTypedDigits;
-    rule.maxLength = static_cast<int>(kContactNumberDigits);
-    return rule;
 }
 
 constexpr std::array<ListColumn, 3> kContactColumns{{

@@ -2,7 +2,6 @@
 
 #include "core/app/list_registry.h"
 #include "core/app/page_registry.h"
-#include "core/dpmr/group_rx_list.h"
 #include "core/image/band_limits.h"
 
 #include <algorithm>
@@ -41,16 +40,19 @@ void AddPage(const PageTable &page, const FieldContext &context, std::vector<Set
     }
 }
 
-// Rows 1..n, each a section of its columns. A list of records a page table also edits is
-// written as that page.
+// Rows 1..n, each a section of its columns; a fixed row (a group list) leaves out the cells
+// that show and name nothing. A list of records a page table also edits is written as that page.
 void AddList(const ListTable &table, const FieldContext &context, std::vector<Setting> &out) {
     if (table.records)
         return;
     const ListState rows = LoadList(table, context);
     for (std::size_t row = 0; row < rows.rows.size(); ++row) {
         const std::string section = std::string(table.name) + "." + std::to_string(row + 1);
+        const ListRow &shown = rows.rows[row];
         for (std::size_t c = 0; c < table.columns.size(); ++c)
-            out.push_back({section, table.columns[c].name, rows.rows[row].cells.at(c), nullptr});
+            if (!table.fixedRows || !shown.cells.at(c).empty() ||
+                (c < shown.codes.size() && shown.codes[c] != 0))
+                out.push_back({section, table.columns[c].name, shown.cells.at(c), nullptr});
     }
 }
 
@@ -81,13 +83,6 @@ std::vector<Setting> ReadSettings(const Image &image) {
         AddPage(*page, context, out);
     for (const ListTable *table : ListRegistry())
         AddList(*table, context, out);
-    for (int list = 1; list <= kGroupListCount; ++list) {
-        const std::string section = std::string(kGroupRxSection) + "." + std::to_string(list);
-        const std::vector<GroupRxEntry> members = LoadGroupRxList(image, list).members;
-        for (std::size_t m = 0; m < members.size(); ++m)
-            out.push_back(
-                {section, GroupRxMemberKey(static_cast<int>(m) + 1), members[m].name, nullptr});
-    }
     return out;
 }
 

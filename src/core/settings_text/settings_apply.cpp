@@ -334,15 +334,16 @@ ApplyResult ApplySettings(Image &image, const std::vector<SettingChange> &change
             const auto given = sorted.lists.find(table->name);
             if (given == sorted.lists.end())
                 continue;
-            // Contacts keep their slots and names their own checks.
+            // Contacts keep their slots and names their own checks; group lists name their
+            // members by contact name, after the contacts, so that a list may name a contact
+            // the same changes add.
             if (table == &kContactList)
                 ApplyContacts(work, given->second, rows, result.changed);
+            else if (table == &kGroupRxListTable)
+                ApplyGroupLists(work, given->second, rows, result.changed);
             else
                 ApplyList(work, *table, given->second, rows, result.changed);
         }
-        // After the contacts, so that a list may name a contact the same changes add.
-        if (sorted.lists.contains(kGroupRxSection))
-            ApplyGroupLists(work, sorted.lists[kGroupRxSection], rows, result.changed);
         for (const auto &[key, fields] : sorted.records)
             ApplyRecord(work, *PageRegistry()[key.first], key.second, fields, result.changed);
     } catch (const Refusal &refusal) {
