@@ -112,7 +112,8 @@ void StoreKeys(Image &image, const NumberedList &keys) {
         const int k = row + 1;
         bitmap |= 1u << row;
         image.Fill(KeyRecord(k), kKeyRecordSize, 0xFF);
-        const std::string text = PadText(keys.texts[static_cast<std::size_t>(row)], 'F', 2 * kKeyBytes, false);
+        const std::string text =
+            PadText(keys.texts[static_cast<std::size_t>(row)], 'F', 2 * kKeyBytes, false);
         for (std::size_t j = 0; j < kKeyBytes; ++j)
             image[KeyRecord(k) + j] =
                 static_cast<std::uint8_t>(HexValue(text[2 * j]) << 4 | HexValue(text[2 * j + 1]));

@@ -239,9 +239,8 @@ void ApplyList(Image &image, const ListTable &table, const std::map<int, Columns
         const int r = row - 1;
         for (const auto &[column, change] : columns) {
             const int c = ColumnIndex(table, column);
-            if (r < list.size() &&
-                list.rows[static_cast<std::size_t>(r)].cells.at(static_cast<std::size_t>(c)) ==
-                    change->text)
+            if (r < list.size() && list.rows[static_cast<std::size_t>(r)].cells.at(
+                                       static_cast<std::size_t>(c)) == change->text)
                 continue;
             if (r >= list.size() && InsertRow(table, image, list) < 0)
                 Refuse(*change, std::string("the list is full"));
