@@ -186,8 +186,7 @@ TEST(ContactList, RandomEditsNeverRepointAReference) {
         identity[1] = nextIdentity++;
         for (int i = 0; i < 20; ++i) {
             const int row = AddContact(image, list);
-            identity[ContactNumber(list.rows[static_cast<std::size_t>(row)].record)] =
-                nextIdentity++;
+            identity[ContactSlot(list.rows[static_cast<std::size_t>(row)].record)] = nextIdentity++;
         }
         StoreContacts(image, list);
 
@@ -223,7 +222,7 @@ TEST(ContactList, RandomEditsNeverRepointAReference) {
                 ASSERT_TRUE(identity.count(byte)) << "seed " << seed << " offset " << r.offset;
                 EXPECT_EQ(identity[byte], r.identity) << "seed " << seed << " offset " << r.offset;
                 const bool live = std::any_of(list.rows.begin(), list.rows.end(), [&](auto &row) {
-                    return ContactNumber(row.record) == byte;
+                    return ContactSlot(row.record) == byte;
                 });
                 EXPECT_TRUE(live) << "seed " << seed;
             }
@@ -247,13 +246,13 @@ TEST(ContactList, RandomEditsNeverRepointAReference) {
             case 1: {
                 const int row = AddContact(image, list, pick(2) ? -1 : pick(rows + 1));
                 if (row >= 0)
-                    identity[ContactNumber(list.rows[static_cast<std::size_t>(row)].record)] =
+                    identity[ContactSlot(list.rows[static_cast<std::size_t>(row)].record)] =
                         nextIdentity++;
                 break;
             }
             case 2: {
                 const int row = pick(rows);
-                const int slot = ContactNumber(list.rows[static_cast<std::size_t>(row)].record);
+                const int slot = ContactSlot(list.rows[static_cast<std::size_t>(row)].record);
                 if (DeleteContact(image, list, row))
                     identity.erase(slot);
                 break;

@@ -1,8 +1,9 @@
-// A random 16 KB code plug through every registered page's load and store, the channel
-// table's load and store, and the document's Open and Save. A page's store changes only the
-// bits it owns; every second round changes nothing.
+// A random 16 KB code plug through every registered page's load and store, every list's, the
+// channel table's load and store, and the document's Open and Save. A page's store changes
+// only the bits it owns; every second round changes nothing.
 
 #include "core/app/code_plug_document.h"
+#include "core/app/list_registry.h"
 #include "core/app/page_registry.h"
 #include "core/fields/page_table.h"
 #include "fuzz_support.h"
@@ -27,6 +28,13 @@ void ExpectPageSettles(const PageTable &page, int record, Image image) {
     const Image settled = image;
     StorePage(page, image, kBand, record, LoadPage(page, {image, kBand}, record));
     fuzz::ExpectSame(settled, image, "a page's second load and store changed bytes");
+}
+
+void ExpectListSettles(const ListTable &table, Image image) {
+    StoreList(table, image, kBand, LoadList(table, {image, kBand}));
+    const Image settled = image;
+    StoreList(table, image, kBand, LoadList(table, {image, kBand}));
+    fuzz::ExpectSame(settled, image, "a list's second load and store changed bytes");
 }
 
 // A folder for the document's files, on tmpfs where there is one (a save syncs its file),
@@ -79,6 +87,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const int record = page.firstRecord + (size > p ? data[p] % span : 0);
         ExpectPageSettles(page, record, image);
     }
+    for (const ListTable *table : ListRegistry())
+        ExpectListSettles(*table, image);
     fuzz::ExpectTableSettles(image, "the channel table does not settle");
     ExpectDocumentSettles(image);
     return 0;

@@ -2,6 +2,7 @@
 // editor relies on them.
 
 #include "core/app/code_plug_document.h"
+#include "core/dtmf/dtmf_rules.h"
 #include "ui/grid/edit_grid.h"
 #include "ui/widgets/editor_page.h"
 #include "ui/widgets/tab_container.h"
@@ -90,8 +91,8 @@ private slots:
         CEditGrid grid;
         grid.SetColumns(
             {{"No.", 500},
-             {"Code", 1500, GridColumn::Kind::Text, "0123456789ABCD*#", 4, true},
-             {"Type", 1200, GridColumn::Kind::DropDown, {}, 0, false, {"Single", "Group"}}});
+             {"Code", 1500, GridColumn::Kind::Text, dpmr::DtmfDigitsRule(4)},
+             {"Type", 1200, GridColumn::Kind::DropDown, {}, {"Single", "Group"}}});
         grid.SetRowCount(3);
         QStringList rejected;
         grid.endEdit = [&](int row, int column, QString &text) {

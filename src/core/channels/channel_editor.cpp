@@ -218,7 +218,7 @@ ChoiceList EncryptKeyChoices(const Image &image) {
 ChoiceList GroupListChoices(const Image &image) {
     ChoiceList list{{"None", 0}};
     for (int g = 1; g <= kGroupListCount; ++g)
-        if (image[kGroupLists + kGroupListSize * static_cast<std::size_t>(g - 1)] != 0xFF)
+        if (image[GroupListOffset(g)] != 0xFF)
             list.push_back({std::to_string(g), static_cast<std::uint64_t>(g)});
     return list;
 }
@@ -227,7 +227,7 @@ ChoiceList ContactChoices(const Image &image) {
     ChoiceList list{{"None", 0}};
     for (std::size_t record : ContactIndexEntries(image))
         list.push_back({ReadString(image, record, contact_layout::kName),
-                        static_cast<std::uint64_t>(ContactNumber(record))});
+                        static_cast<std::uint64_t>(ContactSlot(record))});
     return list;
 }
 

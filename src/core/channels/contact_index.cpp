@@ -10,10 +10,6 @@ namespace {
 
 constexpr std::uint8_t kNoGroupList = 0;
 
-std::size_t GroupListOffset(int list) {
-    return kGroupLists + kGroupListSize * static_cast<std::size_t>(list - 1);
-}
-
 } // namespace
 
 std::vector<std::size_t> ContactIndexEntries(const Image &image) {
@@ -27,7 +23,7 @@ std::vector<std::size_t> ContactIndexEntries(const Image &image) {
         // writing through it would reach a neighbour's bytes or make two rows of one slot.
         if ((entry - kContactRecords) % kContactRecordSize != 0)
             continue;
-        const auto slot = static_cast<std::size_t>(ContactNumber(entry));
+        const auto slot = static_cast<std::size_t>(ContactSlot(entry));
         if (named[slot])
             continue;
         named[slot] = true;
@@ -36,7 +32,7 @@ std::vector<std::size_t> ContactIndexEntries(const Image &image) {
     return entries;
 }
 
-int ContactNumber(std::size_t recordOffset) {
+int ContactSlot(std::size_t recordOffset) {
     return static_cast<int>((recordOffset - kContactRecords) / kContactRecordSize) + 1;
 }
 

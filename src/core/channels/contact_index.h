@@ -14,7 +14,7 @@ namespace dpmr {
 // Record offsets in list order, up to the first entry outside 0x1680-0x1A70.
 std::vector<std::size_t> ContactIndexEntries(const Image &image);
 // The slot number 1-64 of a record offset.
-int ContactNumber(std::size_t recordOffset);
+int ContactSlot(std::size_t recordOffset);
 // A record in use (byte +0 not 0xFF) whose type is group call.
 bool IsGroupCallContact(const Image &image, int contact);
 

@@ -36,7 +36,7 @@ void RepairContactNames(Image &image) {
 void CheckContactAndGroupReferences(Image &image) {
     std::vector<int> contacts;
     for (std::size_t record : ContactIndexEntries(image))
-        contacts.push_back(ContactNumber(record));
+        contacts.push_back(ContactSlot(record));
     for (int n = 1; n <= kChannelCount; ++n) {
         ChannelRecord r = ReadChannel(image, n);
         if (std::find(contacts.begin(), contacts.end(), r.contact) == contacts.end()) {

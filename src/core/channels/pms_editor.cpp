@@ -35,6 +35,32 @@ const PageTable kPmsPage{
     .lastRecord = kPmsCount,
 };
 
+namespace {
+
+ListState LoadPmsRows(const FieldContext &context) {
+    return LoadRecordRows(kPmsPage, context);
+}
+
+void StorePmsRows(Image &image, const BandLimits &band, const ListState &rows) {
+    StoreRecordRows(kPmsPage, image, band, rows);
+}
+
+constexpr std::array<ListColumn, kPmsFieldCount> kPmsColumns{{
+    {"low_freq", "Low freq", 1800, EdgeRule()},
+    {"high_freq", "High freq", 1800, EdgeRule()},
+}};
+
+} // namespace
+
+const ListTable kPmsList{.name = "pms",
+                         .accessibleName = "PMS channels",
+                         .columns = kPmsColumns,
+                         .capacity = kPmsCount,
+                         .fixedRows = true,
+                         .records = &kPmsPage,
+                         .load = LoadPmsRows,
+                         .store = StorePmsRows};
+
 std::string CommitPmsEdge(const FieldContext &context, std::string_view typed) {
     return NormaliseText(kFields[kPmsLow].rule, context, typed);
 }

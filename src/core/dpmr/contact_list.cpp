@@ -3,8 +3,10 @@
 #include "core/channels/contact_index.h"
 #include "core/image/record_layouts.h"
 #include "core/image/text.h"
+#include "core/settings/settings_rules.h"
 
 #include <algorithm>
+#include <array>
 
 namespace dpmr {
 
@@ -17,11 +19,9 @@ constexpr std::size_t kNumberDigits = kContactNumberDigits;
 std::size_t ContactByte(int channel) {
     return ChannelRecordAt(channel) + channel_layout::kContact.offset;
 }
-std::size_t OneKeyEntry(int e) {
-    return kOneKeyEntries + kOneKeyEntrySize * static_cast<std::size_t>(e);
-}
 bool IsDigitalCallEntry(const Image &image, int e) {
-    return image[OneKeyEntry(e) + one_key_layout::kCallType.offset] == one_key_layout::kDigitalCall;
+    return image[OneKeyEntryOffset(e) + one_key_layout::kCallType.offset] ==
+           one_key_layout::kDigitalCall;
 }
 
 std::string ReadType(const Image &image, std::size_t record) {
@@ -68,7 +68,99 @@ bool ValidRow(const ContactList &list, int row) {
     return row >= 0 && row < static_cast<int>(list.rows.size());
 }
 
+ListState ContactRows(const ContactList &list) {
+    ListState rows;
+    for (const ContactRow &row : list.rows)
+        rows.rows.push_back({{row.name, row.number, row.type}, {}, row.record});
+    return rows;
+}
+
+ContactList FromContactRows(const ListState &rows) {
+    ContactList list;
+    for (const ListRow &row : rows.rows)
+        list.rows.push_back({row.cells.at(0), row.cells.at(1), row.cells.at(2), row.origin});
+    return list;
+}
+
+enum ContactColumn { kNameColumn, kNumberColumn, kTypeColumn };
+
+constexpr FieldRule NameRule() {
+    FieldRule rule{.kind = RuleKind::Text};
+    rule.maxLength = static_cast<int>(kContactNameLength);
+    return rule;
+}
+
+constexpr FieldRule NumberRule() {
+    FieldRule rule{.kind = RuleKind::Digits};
+    rule.charset = kTypedDigits;
+    rule.maxLength = static_cast<int>(kContactNumberDigits);
+    return rule;
+}
+
+ListState LoadContactRows(const FieldContext &context) {
+    return ContactRows(LoadContacts(context.image));
+}
+
+void StoreContactRows(Image &image, const BandLimits &, const ListState &rows) {
+    ContactList list = FromContactRows(rows);
+    StoreContacts(image, list);
+}
+
+int InsertContactRow(Image &image, ListState &rows, int before) {
+    ContactList list = FromContactRows(rows);
+    const int row = AddContact(image, list, before);
+    const int loaded = rows.loadedCount;
+    rows = ContactRows(list);
+    rows.loadedCount = loaded;
+    return row;
+}
+
+bool EraseContactRow(Image &image, ListState &rows, int row) {
+    ContactList list = FromContactRows(rows);
+    if (!DeleteContact(image, list, row))
+        return false;
+    rows.rows.erase(rows.rows.begin() + row);
+    return true;
+}
+
+bool EditContactRow(const FieldContext &, ListState &rows, int row, int column, CellEdit &edit) {
+    if (column == kNameColumn || column == kNumberColumn)
+        edit.text = FilterTyped(column == kNameColumn ? NameRule() : NumberRule(), edit.text);
+    ContactList list = FromContactRows(rows);
+    const bool accepted = column == kNameColumn     ? RenameContact(list, row, edit.text)
+                          : column == kNumberColumn ? SetContactNumber(list, row, edit.text)
+                          : column == kTypeColumn   ? SetContactType(list, row, edit.text)
+                                                    : false;
+    if (!accepted)
+        return false;
+    const ContactRow &changed = list.rows[static_cast<std::size_t>(row)];
+    rows.rows[static_cast<std::size_t>(row)].cells = {changed.name, changed.number, changed.type};
+    edit.text = rows.rows[static_cast<std::size_t>(row)].cells.at(static_cast<std::size_t>(column));
+    return true;
+}
+
+constexpr std::array<ListColumn, 3> kContactColumns{{
+    {"name", "Name", 1200, NameRule()},
+    {"number", "Number", 1200, NumberRule()},
+    {"type", "Type", 1200, ChoiceRule(ContactTypeChoices, kNoSelection, 0)},
+}};
+
 } // namespace
+
+ChoiceList ContactTypeChoices(const Image &) {
+    return {{kSingleCall, 0}, {kGroupCall, 1}, {kAllCall, 2}};
+}
+
+const ListTable kContactList{.name = "dpmr.contacts",
+                             .accessibleName = "Contacts",
+                             .columns = kContactColumns,
+                             .capacity = kContactCount,
+                             .keepRows = 1,
+                             .load = LoadContactRows,
+                             .store = StoreContactRows,
+                             .insert = InsertContactRow,
+                             .erase = EraseContactRow,
+                             .edit = EditContactRow};
 
 ContactList LoadContacts(const Image &image) {
     ContactList list;
@@ -113,7 +205,7 @@ bool DeleteContact(Image &image, ContactList &list, int row) {
         return false;
     const std::size_t record = list.rows[static_cast<std::size_t>(row)].record;
     image.Fill(record, kContactRecordSize, 0xFF);
-    ClearContactReferences(image, ContactNumber(record));
+    ClearContactReferences(image, ContactSlot(record));
     list.rows.erase(list.rows.begin() + row);
     return true;
 }
@@ -153,7 +245,7 @@ void StoreContacts(Image &image, ContactList &list) {
          ++r) {
         const ContactRow &row = list.rows[r];
         image.SetU16le(kContactIndex + 2 * r, static_cast<std::uint16_t>(row.record));
-        kept[static_cast<std::size_t>(ContactNumber(row.record))] = true;
+        kept[static_cast<std::size_t>(ContactSlot(row.record))] = true;
         WriteRecord(image, row);
     }
     auto isKept = [&](int contact) {
@@ -162,11 +254,11 @@ void StoreContacts(Image &image, ContactList &list) {
     for (int n = 1; n <= kVfoChannel; ++n)
         if (!isKept(image[ContactByte(n)]))
             image[ContactByte(n)] = kNoContact;
-    for (int e = 0; e < kOneKeyCount; ++e) {
-        const int contact = image[OneKeyEntry(e) + one_key_layout::kContact.offset];
+    for (int e = 1; e <= kOneKeyCount; ++e) {
+        const int contact = image[OneKeyEntryOffset(e) + one_key_layout::kContact.offset];
         if (IsDigitalCallEntry(image, e) && contact >= 1 && contact <= kContactCount &&
             !isKept(contact))
-            image[OneKeyEntry(e) + one_key_layout::kContact.offset] = kNoOneKeyContact;
+            image[OneKeyEntryOffset(e) + one_key_layout::kContact.offset] = kNoOneKeyContact;
     }
     PurgeGroupLists(image);
 }
@@ -175,10 +267,10 @@ void ClearContactReferences(Image &image, int contact) {
     for (int n = 1; n <= kVfoChannel; ++n)
         if (image[ContactByte(n)] == contact)
             image[ContactByte(n)] = kNoContact;
-    for (int e = 0; e < kOneKeyCount; ++e)
+    for (int e = 1; e <= kOneKeyCount; ++e)
         if (IsDigitalCallEntry(image, e) &&
-            image[OneKeyEntry(e) + one_key_layout::kContact.offset] == contact)
-            image[OneKeyEntry(e) + one_key_layout::kContact.offset] = kNoOneKeyContact;
+            image[OneKeyEntryOffset(e) + one_key_layout::kContact.offset] == contact)
+            image[OneKeyEntryOffset(e) + one_key_layout::kContact.offset] = kNoOneKeyContact;
     for (int list = 1; list <= kGroupListCount; ++list) {
         std::vector<std::uint8_t> members = GroupListMembers(image, list);
         if (std::erase(members, static_cast<std::uint8_t>(contact)) > 0)

@@ -3,6 +3,7 @@
 // slots. A contact keeps its slot for life, so references elsewhere in the image name it by
 // slot number; storing clears references to contacts that are gone.
 
+#include "core/fields/list_table.h"
 #include "core/image/image.h"
 
 #include <string>
@@ -49,6 +50,12 @@ bool SetContactType(ContactList &list, int row, std::string_view type);
 // Sorts the rows by name (byte order), writes the index and the records, then clears
 // references to contacts no longer kept and purges the group receive lists.
 void StoreContacts(Image &image, ContactList &list);
+
+// "Single call", "Group call", "All call" as a type cell offers them.
+ChoiceList ContactTypeChoices(const Image &image);
+
+// The "Contact" list: columns "name", "number", "type"; a row's origin is its record.
+extern const ListTable kContactList;
 
 // Every channel, the VFO, one-key entry and group list member that names the contact stops
 // naming it.

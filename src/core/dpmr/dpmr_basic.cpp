@@ -240,4 +240,9 @@ int RadioIdLength(int dialAccess) {
     return std::clamp(dialAccess, 0, 7);
 }
 
+IdentitySplit SplitForDialAccess(int dialAccess) {
+    const int n = dialAccess < 0 ? 7 : std::clamp(dialAccess, 0, 7);
+    return {AreaCodeLength(n), RadioIdLength(n), AreaCodeLength(n) > 0, RadioIdLength(n) > 0};
+}
+
 } // namespace dpmr

@@ -21,4 +21,14 @@ std::string NormaliseDpmrBasicField(std::string_view field, std::string_view tex
 int AreaCodeLength(int dialAccess);
 int RadioIdLength(int dialAccess);
 
+// How the identity splits for the Dial access a page shows (-1: none selected, taken as 7):
+// each part's typing length, and whether it has any digits to edit.
+struct IdentitySplit {
+    int areaCodeLength;
+    int radioIdLength;
+    bool areaCodeEditable;
+    bool radioIdEditable;
+};
+IdentitySplit SplitForDialAccess(int dialAccess);
+
 } // namespace dpmr

@@ -43,7 +43,50 @@ const std::array<FieldDef, 1> kSwitchFields = {{
     {"encrypt", AbsoluteBase, FieldLayout::Byte(kEncryption), {.kind = RuleKind::Check}},
 }};
 
+ListState LoadKeyRows(const FieldContext &context) {
+    return NumberedRows(LoadKeys(context.image));
+}
+
+void StoreKeyRows(Image &image, const BandLimits &, const ListState &rows) {
+    StoreKeys(image, FromNumberedRows(rows, kKeyCount));
+}
+
+int InsertKeyRow(Image &, ListState &rows, int before) {
+    NumberedList list = FromNumberedRows(rows, kKeyCount);
+    InsertKey(list, before);
+    rows = NumberedRows(list);
+    return before < 0 ? rows.size() - 1 : before;
+}
+
+bool EditKeyRow(const FieldContext &, ListState &rows, int row, int, CellEdit &edit) {
+    NumberedList list = FromNumberedRows(rows, kKeyCount);
+    if (!EditKey(list, row, edit.text))
+        return false;
+    rows = NumberedRows(list);
+    return true;
+}
+
+constexpr FieldRule KeyRule() {
+    FieldRule rule{.kind = RuleKind::Text};
+    rule.charset = kKeyCharacters;
+    rule.maxLength = static_cast<int>(2 * kKeyBytes);
+    return rule;
+}
+
+constexpr std::array<ListColumn, 1> kKeyColumns{{
+    {"text", "Key", 1800, KeyRule()},
+}};
+
 } // namespace
+
+const ListTable kKeyList{.name = "dpmr.keys",
+                         .accessibleName = "Keys",
+                         .columns = kKeyColumns,
+                         .capacity = kKeyCount,
+                         .load = LoadKeyRows,
+                         .store = StoreKeyRows,
+                         .insert = InsertKeyRow,
+                         .edit = EditKeyRow};
 
 const PageTable kDpmrEncryptSwitchPage{.name = "dpmr.encrypt", .fields = kSwitchFields};
 
@@ -69,7 +112,8 @@ void StoreKeys(Image &image, const NumberedList &keys) {
         const int k = row + 1;
         bitmap |= 1u << row;
         image.Fill(KeyRecord(k), kKeyRecordSize, 0xFF);
-        const std::string text = PadText(keys.texts[static_cast<std::size_t>(row)], 'F', 8, false);
+        const std::string text =
+            PadText(keys.texts[static_cast<std::size_t>(row)], 'F', 2 * kKeyBytes, false);
         for (std::size_t j = 0; j < kKeyBytes; ++j)
             image[KeyRecord(k) + j] =
                 static_cast<std::uint8_t>(HexValue(text[2 * j]) << 4 | HexValue(text[2 * j + 1]));
@@ -101,7 +145,7 @@ bool EditKey(NumberedList &keys, int row, std::string &text) {
     text = KeyDigits(text);
     if (text.empty() || row < 0 || row >= keys.size())
         return false;
-    text = PadText(text, 'F', 8, false);
+    text = PadText(text, 'F', 2 * kKeyBytes, false);
     keys.texts[static_cast<std::size_t>(row)] = text;
     return true;
 }

@@ -26,6 +26,9 @@ void InsertKey(NumberedList &keys, int row);
 // The end of a cell edit: an empty text is refused; otherwise it becomes 8 digits ("F" fills).
 bool EditKey(NumberedList &keys, int row, std::string &text);
 
+// The "Encrypt" page's keys: one column "text".
+extern const ListTable kKeyList;
+
 // The "Encrypt" switch at 0x1550, a page table of its own.
 extern const PageTable kDpmrEncryptSwitchPage;
 

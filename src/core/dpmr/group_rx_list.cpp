@@ -4,6 +4,7 @@
 #include "core/image/record_layouts.h"
 
 #include <algorithm>
+#include <array>
 
 namespace dpmr {
 
@@ -21,7 +22,109 @@ std::vector<int> Clean(std::vector<int> selected, std::size_t count) {
     return selected;
 }
 
+ListRow GroupRow(const std::vector<GroupRxEntry> &members) {
+    ListRow row;
+    for (std::size_t m = 0; m < static_cast<std::size_t>(kGroupRxMaxMembers); ++m) {
+        row.cells.push_back(m < members.size() ? members[m].name : std::string());
+        row.codes.push_back(m < members.size() ? static_cast<std::uint64_t>(members[m].contact)
+                                               : 0);
+    }
+    return row;
+}
+
+std::vector<GroupRxEntry> MembersOf(const ListRow &row) {
+    std::vector<GroupRxEntry> members;
+    for (std::size_t m = 0; m < row.codes.size(); ++m)
+        if (row.codes[m] != 0)
+            members.push_back({row.cells.at(m), static_cast<int>(row.codes[m])});
+    return members;
+}
+
+ListState LoadGroupRows(const FieldContext &context) {
+    ListState rows;
+    for (int list = 1; list <= kGroupListCount; ++list)
+        rows.rows.push_back(GroupRow(LoadGroupRxList(context.image, list).members));
+    return rows;
+}
+
+void StoreGroupRows(Image &image, const BandLimits &, const ListState &rows) {
+    for (int list = 1; list <= kGroupListCount && list <= rows.size(); ++list)
+        StoreGroupRxList(image, list,
+                         {MembersOf(rows.rows[static_cast<std::size_t>(list - 1)]), {}});
+}
+
+// A member chosen from the list or named by text; an empty cell leaves. A contact is a member
+// once.
+bool EditGroupRow(const FieldContext &context, ListState &rows, int row, int column,
+                  CellEdit &edit) {
+    ListRow &r = rows.rows.at(static_cast<std::size_t>(row));
+    std::vector<GroupRxEntry> members = MembersOf(r);
+    const auto at = static_cast<std::size_t>(column);
+    const ChoiceList choices = GroupCallContactChoices(context.image);
+    const ChoiceItem *chosen = nullptr;
+    for (std::size_t i = 0; i < choices.size(); ++i)
+        if (edit.chosen >= 0 ? static_cast<int>(i) == edit.chosen : choices[i].text == edit.text)
+            chosen = &choices[i];
+    if (!edit.text.empty() && !chosen)
+        return false;
+    if (chosen && std::any_of(members.begin(), members.end(), [&](const GroupRxEntry &e) {
+            return e.contact == static_cast<int>(chosen->code) && e.name != r.cells.at(at);
+        }))
+        return false;
+    const GroupRxEntry entry =
+        chosen ? GroupRxEntry{chosen->text, static_cast<int>(chosen->code)} : GroupRxEntry{};
+    if (at < members.size()) {
+        if (chosen)
+            members[at] = entry;
+        else
+            members.erase(members.begin() + static_cast<std::ptrdiff_t>(at));
+    } else if (chosen) {
+        members.push_back(entry);
+    }
+    r = GroupRow(members);
+    edit.text = r.cells.at(at);
+    return true;
+}
+
+ChoiceList GroupCellChoices(const Image &image, const ListRow &, int) {
+    return GroupCallContactChoices(image);
+}
+
+constexpr FieldRule MemberRule() {
+    return ChoiceRule(GroupCallContactChoices, kNoSelection, 0);
+}
+
+constexpr std::array<ListColumn, kGroupRxMaxMembers> kMemberColumns{{
+    {"member_1", "1", 1200, MemberRule()},
+    {"member_2", "2", 1200, MemberRule()},
+    {"member_3", "3", 1200, MemberRule()},
+    {"member_4", "4", 1200, MemberRule()},
+    {"member_5", "5", 1200, MemberRule()},
+    {"member_6", "6", 1200, MemberRule()},
+    {"member_7", "7", 1200, MemberRule()},
+    {"member_8", "8", 1200, MemberRule()},
+}};
+
 } // namespace
+
+const ListTable kGroupRxListTable{.name = "dpmr.group_rx",
+                                  .accessibleName = "Group lists",
+                                  .columns = kMemberColumns,
+                                  .capacity = kGroupListCount,
+                                  .fixedRows = true,
+                                  .load = LoadGroupRows,
+                                  .store = StoreGroupRows,
+                                  .edit = EditGroupRow,
+                                  .choicesFor = GroupCellChoices};
+
+ChoiceList GroupCallContactChoices(const Image &image) {
+    ChoiceList choices;
+    for (std::size_t record : ContactIndexEntries(image))
+        if (IsGroupCallContact(image, ContactSlot(record)))
+            choices.push_back({ContactName(image, ContactSlot(record)),
+                               static_cast<std::uint64_t>(ContactSlot(record))});
+    return choices;
+}
 
 GroupRxList LoadGroupRxList(const Image &image, int list) {
     GroupRxList entries;
@@ -29,7 +132,7 @@ GroupRxList LoadGroupRxList(const Image &image, int list) {
         if (member <= kContactCount)
             entries.members.push_back({ContactName(image, member), member});
     for (std::size_t record : ContactIndexEntries(image)) {
-        const int contact = ContactNumber(record);
+        const int contact = ContactSlot(record);
         const bool member =
             std::any_of(entries.members.begin(), entries.members.end(),
                         [&](const GroupRxEntry &e) { return e.contact == contact; });

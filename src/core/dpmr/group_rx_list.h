@@ -3,6 +3,7 @@
 // contacts still available, each a contact number with its name. Selections are row indices
 // in ascending order.
 
+#include "core/fields/list_table.h"
 #include "core/image/image.h"
 
 #include <string>
@@ -27,6 +28,13 @@ GroupRxList LoadGroupRxList(const Image &image, int list);
 // Members that are no longer group-call contacts in the image are left out, so a list loaded
 // before a contact was deleted cannot bring it back.
 void StoreGroupRxList(Image &image, int list, const GroupRxList &entries);
+
+// The 16 group receive lists as rows, columns "member_1".."member_8" holding member names
+// (codes: their contact numbers); a member is chosen among the group-call contacts, and an
+// emptied cell leaves the list.
+extern const ListTable kGroupRxListTable;
+// The group-call contacts in use, in list order, by name.
+ChoiceList GroupCallContactChoices(const Image &image);
 
 // "Add >>": the selected available entries move to the end of the members, up to 8 members.
 // Returns the new selection of members.

@@ -2,6 +2,8 @@
 
 #include "core/image/record_layouts.h"
 
+#include <array>
+
 namespace dpmr {
 
 namespace {
@@ -14,7 +16,49 @@ std::size_t IndexEntry(int i) {
     return kMessageIndex + 2 * static_cast<std::size_t>(i);
 }
 
+ListState LoadMessageRows(const FieldContext &context) {
+    return NumberedRows(LoadMessages(context.image));
+}
+
+void StoreMessageRows(Image &image, const BandLimits &, const ListState &rows) {
+    StoreMessages(image, FromNumberedRows(rows, kMessageCount));
+}
+
+int InsertMessageRow(Image &, ListState &rows, int before) {
+    NumberedList list = FromNumberedRows(rows, kMessageCount);
+    InsertMessage(list, before);
+    rows = NumberedRows(list);
+    return before < 0 ? rows.size() - 1 : before;
+}
+
+bool EditMessageRow(const FieldContext &, ListState &rows, int row, int, CellEdit &edit) {
+    NumberedList list = FromNumberedRows(rows, kMessageCount);
+    if (!EditMessage(list, row, edit.text))
+        return false;
+    rows = NumberedRows(list);
+    return true;
+}
+
+constexpr FieldRule MessageRule() {
+    FieldRule rule{.kind = RuleKind::Text};
+    rule.maxLength = static_cast<int>(kMessageLength);
+    return rule;
+}
+
+constexpr std::array<ListColumn, 1> kMessageColumns{{
+    {"text", "Content", 7000, MessageRule()},
+}};
+
 } // namespace
+
+const ListTable kMessageList{.name = "dpmr.messages",
+                             .accessibleName = "Messages",
+                             .columns = kMessageColumns,
+                             .capacity = kMessageCount,
+                             .load = LoadMessageRows,
+                             .store = StoreMessageRows,
+                             .insert = InsertMessageRow,
+                             .edit = EditMessageRow};
 
 std::string MessageText(std::string_view typed) {
     std::string text;
@@ -66,8 +110,8 @@ void StoreMessages(Image &image, const NumberedList &messages) {
     // One-key calls follow their message to its new number.
     const auto renumbering = messages.Renumbering();
     using namespace one_key_layout;
-    for (int e = 0; e < kOneKeyCount; ++e) {
-        const std::size_t entry = kOneKeyEntries + kOneKeyEntrySize * static_cast<std::size_t>(e);
+    for (int e = 1; e <= kOneKeyCount; ++e) {
+        const std::size_t entry = OneKeyEntryOffset(e);
         if (ReadNumber(image, entry, kCallType) != kDigitalCall ||
             ReadNumber(image, entry, kMessageMode) != kWithMessage)
             continue;

@@ -27,6 +27,9 @@ bool EditMessage(NumberedList &messages, int row, std::string &text);
 // What typing or pasting may leave in a message cell.
 std::string MessageText(std::string_view typed);
 
+// The "Outbox" list: one column "text".
+extern const ListTable kMessageList;
+
 // The messages as a chooser offers them (one-key calls): {"None", 0}, then each text with its
 // number.
 struct MessageChoice {

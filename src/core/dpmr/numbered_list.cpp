@@ -31,6 +31,25 @@ std::map<int, int> NumberedList::Renumbering() const {
     return renumbering;
 }
 
+ListState NumberedRows(const NumberedList &list) {
+    ListState rows;
+    for (int row = 0; row < list.size(); ++row) {
+        const auto r = static_cast<std::size_t>(row);
+        rows.rows.push_back({{list.texts[r]}, {}, static_cast<std::size_t>(list.loadedAs[r])});
+    }
+    rows.loadedCount = list.loadedCount;
+    return rows;
+}
+
+NumberedList FromNumberedRows(const ListState &rows, int capacity) {
+    NumberedList list;
+    list.capacity = capacity;
+    for (const ListRow &row : rows.rows)
+        list.Append(row.cells.at(0), static_cast<int>(row.origin));
+    list.loadedCount = rows.loadedCount;
+    return list;
+}
+
 std::uint8_t Renumbered(std::uint8_t reference, const std::map<int, int> &renumbering,
                         int loadedCount) {
     if (reference < 1 || reference > loadedCount)

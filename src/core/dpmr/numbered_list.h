@@ -3,6 +3,8 @@
 // working copy of texts, and for each row the number it had when the list was loaded, so that
 // a store can move every reference along with its entry.
 
+#include "core/fields/list_table.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -25,6 +27,10 @@ struct NumberedList {
     // Old number -> new number for every entry that survived; deleted ones are absent.
     std::map<int, int> Renumbering() const;
 };
+
+// The list as a list table's rows (one text cell; a row's origin is its loaded number) and back.
+ListState NumberedRows(const NumberedList &list);
+NumberedList FromNumberedRows(const ListState &rows, int capacity = 16);
 
 // The number a reference should hold after the list was stored: its entry's new number, 0
 // ("None") when its entry was deleted, or unchanged when it named no entry of the list.

@@ -4,9 +4,36 @@
 #include "core/dtmf/dtmf_settings.h"
 #include "core/image/memory_map.h"
 
+#include <array>
+
 namespace dpmr {
 
 const FieldRule kAutoDialCodeRule = DtmfDigitsRule(static_cast<int>(kDtmfAutoDialSize));
+
+namespace {
+
+ListState LoadAutoDialRows(const FieldContext &context) {
+    return LoadRecordRows(kDtmfAutoDialPage, context);
+}
+
+void StoreAutoDialRows(Image &image, const BandLimits &band, const ListState &rows) {
+    StoreRecordRows(kDtmfAutoDialPage, image, band, rows);
+}
+
+constexpr std::array<ListColumn, 1> kAutoDialColumns{{
+    {"code", "Code", 2500, DtmfDigitsRule(static_cast<int>(kDtmfAutoDialSize))},
+}};
+
+} // namespace
+
+const ListTable kAutoDialList{.name = "dtmf.auto_dial",
+                              .accessibleName = "Auto dial numbers",
+                              .columns = kAutoDialColumns,
+                              .capacity = kDtmfAutoDialCount,
+                              .fixedRows = true,
+                              .records = &kDtmfAutoDialPage,
+                              .load = LoadAutoDialRows,
+                              .store = StoreAutoDialRows};
 
 std::vector<std::string> LoadAutoDialList(const Image &image) {
     std::vector<std::string> numbers;

@@ -49,8 +49,8 @@ void MarkOneKeyTargets(Image &image) {
     namespace key = one_key_layout;
     for (int m = 1; m <= kMessageCount; ++m)
         WriteNumber(image, MessageRecordOffset(m), message_layout::kUsed, 0);
-    for (int e = 0; e < kOneKeyCount; ++e) {
-        const std::size_t entry = kOneKeyEntries + kOneKeyEntrySize * e;
+    for (int e = 1; e <= kOneKeyCount; ++e) {
+        const std::size_t entry = OneKeyEntryOffset(e);
         if (ReadNumber(image, entry, key::kCallType) != key::kDigitalCall)
             continue;
         const auto contact = static_cast<int>(ReadNumber(image, entry, key::kContact));

@@ -30,6 +30,18 @@ std::size_t PmsEntryOffset(int entry) {
     return kPmsEntries + kPmsEntrySize * static_cast<std::size_t>(entry - 1);
 }
 
+std::size_t OneKeyEntryOffset(int entry) {
+    if (entry < 1 || entry > kOneKeyCount)
+        throw std::out_of_range("one-key entry " + std::to_string(entry));
+    return kOneKeyEntries + kOneKeyEntrySize * static_cast<std::size_t>(entry - 1);
+}
+
+std::size_t GroupListOffset(int list) {
+    if (list < 1 || list > kGroupListCount)
+        throw std::out_of_range("group list " + std::to_string(list));
+    return kGroupLists + kGroupListSize * static_cast<std::size_t>(list - 1);
+}
+
 bool IsPmsEntryDefined(const Image &image, int entry) {
     const std::size_t at = PmsEntryOffset(entry);
     return IsFrequencyShown(image, at, pms_layout::kLow) &&

@@ -145,6 +145,10 @@ std::size_t ContactRecordOffset(int contact);
 std::size_t MessageRecordOffset(int message);
 // PMS entry k (1-10).
 std::size_t PmsEntryOffset(int entry);
+// One-key entry k (1-5).
+std::size_t OneKeyEntryOffset(int entry);
+// Group receive list k (1-16).
+std::size_t GroupListOffset(int list);
 // Both edges hold a frequency (top byte neither 0xFF nor 0x00): only such an entry can be
 // chosen as the VFO scan range.
 bool IsPmsEntryDefined(const Image &image, int entry);

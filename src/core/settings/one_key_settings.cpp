@@ -19,7 +19,7 @@ namespace key = one_key_layout;
 std::optional<std::size_t> OneKeyEntry(int n) {
     if (n < 1 || n > kOneKeyCount)
         return std::nullopt;
-    return kOneKeyEntries + kOneKeyEntrySize * static_cast<std::size_t>(n - 1);
+    return OneKeyEntryOffset(n);
 }
 
 bool Offers(const ChoiceList &choices, int number) {
@@ -110,6 +110,119 @@ void OneKeyUnusedBytes(int n, BitMask &mask) {
         mask.Add(*OneKeyEntry(n) + i, 0xFF);
 }
 
+enum OneKeyColumn { kModeColumn, kListColumn, kTypeColumn, kMessageColumn, kOneKeyColumns };
+
+OneKeyCall CallOf(const ListRow &row) {
+    OneKeyCall call;
+    call.mode = static_cast<CallMode>(row.codes.at(kModeColumn));
+    call.list = static_cast<int>(row.codes.at(kListColumn));
+    call.type = static_cast<int>(row.codes.at(kTypeColumn));
+    call.message = static_cast<int>(row.codes.at(kMessageColumn));
+    return call;
+}
+
+// The list a cell offers for a call: empty when nothing opens there.
+ChoiceList CallChoices(const Image &image, const OneKeyCall &call, int column) {
+    if (column == kModeColumn)
+        return CallModeChoices(image);
+    if (call.mode == CallMode::None)
+        return {};
+    switch (column) {
+    case kListColumn:
+        return call.mode == CallMode::Digit ? OneKeyContactChoices(image) : AutoDialChoices(image);
+    case kTypeColumn:
+        return CallTypeChoices(image, call.mode);
+    case kMessageColumn:
+        return call.mode == CallMode::Digit && call.type == kCallTypeMsg
+                   ? OneKeyMessageChoices(image)
+                   : ChoiceList{};
+    default:
+        return {};
+    }
+}
+
+// The row of a call: its numbers, and the text of each in its cell's list. A call that sends
+// no message shows "None" there.
+ListRow CallRow(const Image &image, const OneKeyCall &call) {
+    ListRow row;
+    row.codes = {static_cast<std::uint64_t>(call.mode), static_cast<std::uint64_t>(call.list),
+                 static_cast<std::uint64_t>(call.type), static_cast<std::uint64_t>(call.message)};
+    for (int column = kModeColumn; column < kOneKeyColumns; ++column) {
+        std::string text;
+        if (call.mode != CallMode::None) {
+            ChoiceList list = CallChoices(image, call, column);
+            if (column == kMessageColumn && list.empty())
+                list = {{"None", 0}};
+            for (const ChoiceItem &item : list)
+                if (item.code == row.codes[static_cast<std::size_t>(column)]) {
+                    text = item.text;
+                    break;
+                }
+        }
+        row.cells.push_back(text);
+    }
+    return row;
+}
+
+ListState LoadOneKeyRows(const FieldContext &context) {
+    ListState rows;
+    for (int n = 1; n <= kOneKeyCount; ++n)
+        rows.rows.push_back(CallRow(context.image, LoadOneKeyCall(context.image, n)));
+    return rows;
+}
+
+void StoreOneKeyRows(Image &image, const BandLimits &, const ListState &rows) {
+    for (int n = 1; n <= kOneKeyCount && n <= rows.size(); ++n)
+        StoreOneKeyCall(image, n, CallOf(rows.rows[static_cast<std::size_t>(n - 1)]));
+}
+
+ChoiceList OneKeyCellChoices(const Image &image, const ListRow &row, int column) {
+    return CallChoices(image, CallOf(row), column);
+}
+
+// The chosen entry's number goes into the call, never its text; the row is shown afresh.
+bool EditOneKeyRow(const FieldContext &context, ListState &rows, int row, int column,
+                   CellEdit &edit) {
+    ListRow &r = rows.rows.at(static_cast<std::size_t>(row));
+    OneKeyCall call = CallOf(r);
+    const ChoiceList list = CallChoices(context.image, call, column);
+    const int number = edit.chosen >= 0 && edit.chosen < static_cast<int>(list.size())
+                           ? static_cast<int>(list[static_cast<std::size_t>(edit.chosen)].code)
+                           : 0;
+    switch (column) {
+    case kModeColumn:
+        call = WithMode(call, static_cast<CallMode>(number));
+        break;
+    case kListColumn:
+        call.list = number;
+        break;
+    case kTypeColumn:
+        call.type = number;
+        if (call.type != kCallTypeMsg)
+            call.message = 0;
+        break;
+    case kMessageColumn:
+        call.message = number;
+        break;
+    default:
+        return false;
+    }
+    r = CallRow(context.image, call);
+    edit.text = r.cells.at(static_cast<std::size_t>(column));
+    return true;
+}
+
+ChoiceList DigitalCallTypeChoices(const Image &image) {
+    return CallTypeChoices(image, CallMode::Digit);
+}
+
+const std::array<ListColumn, kOneKeyColumns> kOneKeyColumnTable{{
+    {"call_mode", "Call mode", 1200, ChoiceRule(CallModeChoices, kNoSelection, 0)},
+    {"call_list", "Call list", 3000, ChoiceRule(OneKeyContactChoices, kNoSelection, 0)},
+    {"call_type", "Call type", 1200, ChoiceRule(DigitalCallTypeChoices, kNoSelection, 0)},
+    {"msg", "Msg", 1200, ChoiceRule(OneKeyMessageChoices, kNoSelection, 0)},
+}};
+
 } // namespace
 
 ChoiceList OneKeyContactChoices(const Image &image) {
@@ -173,6 +286,17 @@ OneKeyCall WithMode(const OneKeyCall &call, CallMode mode) {
         changed.message = 0;
     return changed;
 }
+
+const ListTable kOneKeyList{.name = "one_key",
+                            .accessibleName = "One key calls",
+                            .columns = kOneKeyColumnTable,
+                            .capacity = kOneKeyCount,
+                            .fixedRows = true,
+                            .records = &kOneKeyPage,
+                            .load = LoadOneKeyRows,
+                            .store = StoreOneKeyRows,
+                            .edit = EditOneKeyRow,
+                            .choicesFor = OneKeyCellChoices};
 
 const PageTable kOneKeyPage{"one_key",        kOneKeyFields,    1, kOneKeyCount, LoadOneKeyTexts,
                             StoreOneKeyTexts, OneKeyUnusedBytes};

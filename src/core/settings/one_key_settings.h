@@ -3,6 +3,7 @@
 // analog call dialling an auto-dial number. Entries name contacts, messages and auto-dial
 // numbers by number, never by text.
 
+#include "core/fields/list_table.h"
 #include "core/fields/page_table.h"
 
 namespace dpmr {
@@ -33,6 +34,11 @@ void StoreOneKeyCall(Image &image, int n, const OneKeyCall &call);
 // The user chose a mode: "None" empties the row, a new mode on an empty row names nothing yet,
 // and a change keeps what still fits the new mode.
 OneKeyCall WithMode(const OneKeyCall &call, CallMode mode);
+
+// The "One key" grid: the five calls, columns "call_mode", "call_list", "call_type", "msg". A
+// row keeps the numbers the call names (its codes); its cells show their texts, and a cell of
+// an empty row shows nothing.
+extern const ListTable kOneKeyList;
 
 // Records 1..5 with the fields call_mode (text), call_list, call_type, msg (numbers).
 extern const PageTable kOneKeyPage;

@@ -1,10 +1,7 @@
 #include "core/settings_text/setting_list.h"
 
+#include "core/app/list_registry.h"
 #include "core/app/page_registry.h"
-#include "core/dpmr/contact_list.h"
-#include "core/dpmr/encryption_keys.h"
-#include "core/dpmr/group_rx_list.h"
-#include "core/dpmr/messages.h"
 #include "core/image/band_limits.h"
 
 #include <algorithm>
@@ -43,11 +40,20 @@ void AddPage(const PageTable &page, const FieldContext &context, std::vector<Set
     }
 }
 
-void AddNumbered(const char *name, const std::vector<std::string> &texts,
-                 std::vector<Setting> &out) {
-    for (std::size_t row = 0; row < texts.size(); ++row)
-        out.push_back(
-            {std::string(name) + "." + std::to_string(row + 1), "text", texts[row], nullptr});
+// Rows 1..n, each a section of its columns; a fixed row (a group list) leaves out the cells
+// that show and name nothing. A list of records a page table also edits is written as that page.
+void AddList(const ListTable &table, const FieldContext &context, std::vector<Setting> &out) {
+    if (table.records)
+        return;
+    const ListState rows = LoadList(table, context);
+    for (std::size_t row = 0; row < rows.rows.size(); ++row) {
+        const std::string section = std::string(table.name) + "." + std::to_string(row + 1);
+        const ListRow &shown = rows.rows[row];
+        for (std::size_t c = 0; c < table.columns.size(); ++c)
+            if (!table.fixedRows || !shown.cells.at(c).empty() ||
+                (c < shown.codes.size() && shown.codes[c] != 0))
+                out.push_back({section, table.columns[c].name, shown.cells.at(c), nullptr});
+    }
 }
 
 } // namespace
@@ -75,23 +81,8 @@ std::vector<Setting> ReadSettings(const Image &image) {
     const FieldContext context{image, DecodeBandLimits(image)};
     for (const PageTable *page : PageRegistry())
         AddPage(*page, context, out);
-    const ContactList contacts = LoadContacts(image);
-    for (std::size_t row = 0; row < contacts.rows.size(); ++row) {
-        const std::string section = std::string(kContactsSection) + "." + std::to_string(row + 1);
-        const ContactRow &contact = contacts.rows[row];
-        out.push_back({section, "name", contact.name, nullptr});
-        out.push_back({section, "number", contact.number, nullptr});
-        out.push_back({section, "type", contact.type, nullptr});
-    }
-    AddNumbered(kMessagesSection, LoadMessages(image).texts, out);
-    AddNumbered(kKeysSection, LoadKeys(image).texts, out);
-    for (int list = 1; list <= kGroupListCount; ++list) {
-        const std::string section = std::string(kGroupRxSection) + "." + std::to_string(list);
-        const std::vector<GroupRxEntry> members = LoadGroupRxList(image, list).members;
-        for (std::size_t m = 0; m < members.size(); ++m)
-            out.push_back(
-                {section, GroupRxMemberKey(static_cast<int>(m) + 1), members[m].name, nullptr});
-    }
+    for (const ListTable *table : ListRegistry())
+        AddList(*table, context, out);
     return out;
 }
 

@@ -1,5 +1,6 @@
 #include "core/settings_text/settings_apply.h"
 
+#include "core/app/list_registry.h"
 #include "core/app/page_registry.h"
 #include "core/channels/contact_index.h"
 #include "core/dpmr/contact_list.h"
@@ -74,19 +75,20 @@ bool PutGroupRx(Sorted &sorted, const SettingChange &change) {
 bool PutList(Sorted &sorted, const SettingChange &change) {
     if (PutGroupRx(sorted, change))
         return true;
-    for (const char *list : {kContactsSection, kMessagesSection, kKeysSection}) {
-        const std::string prefix = std::string(list) + ".";
+    for (const ListTable *table : ListRegistry()) {
+        if (table->records)
+            continue; // applied as its page
+        const std::string prefix = std::string(table->name) + ".";
         if (!change.path.starts_with(prefix))
             continue;
         std::string_view rest = std::string_view(change.path).substr(prefix.size());
         const int row = LeadingNumber(rest);
-        const bool contact = list == kContactsSection;
-        if (row < 1 || row > (contact ? 64 : 16))
-            Refuse(change, std::string("no row of ") + list + " by that number (1.." +
-                               (contact ? "64" : "16") + ")");
-        if (contact ? rest != "name" && rest != "number" && rest != "type" : rest != "text")
+        if (row < 1 || row > table->capacity)
+            Refuse(change, std::string("no row of ") + table->name + " by that number (1.." +
+                               std::to_string(table->capacity) + ")");
+        if (ColumnIndex(*table, rest) < 0)
             Refuse(change, "unknown field");
-        sorted.lists[list][row][std::string(rest)] = &change;
+        sorted.lists[table->name][row][std::string(rest)] = &change;
         return true;
     }
     return false;
@@ -219,27 +221,40 @@ void ApplyContacts(Image &image, const std::map<int, Columns> &rows, ListRows mo
     changed = true;
 }
 
-template <typename Edit, typename Store>
-void ApplyNumbered(Image &image, NumberedList list, const std::map<int, Columns> &rows,
-                   ListRows mode, Edit edit, Store store, bool &changed) {
-    CheckRows(rows, mode, list.texts.size());
-    const std::vector<std::string> before = list.texts;
+// A list whose cells are taken as given or not at all: a row left out of a whole list is
+// deleted, a row past the end is added.
+void ApplyList(Image &image, const ListTable &table, const std::map<int, Columns> &rows,
+               ListRows mode, bool &changed) {
+    const FieldContext context{image, DecodeBandLimits(image)};
+    ListState list = LoadList(table, context);
+    CheckRows(rows, mode, list.rows.size());
+    const auto cells = [](const ListState &state) {
+        std::vector<FieldTexts> all;
+        for (const ListRow &row : state.rows)
+            all.push_back(row.cells);
+        return all;
+    };
+    const std::vector<FieldTexts> before = cells(list);
     for (const auto &[row, columns] : rows) {
-        const SettingChange &change = *columns.at("text");
         const int r = row - 1;
-        if (r < list.size() && list.texts[static_cast<std::size_t>(r)] == change.text)
-            continue;
-        if (r >= list.size())
-            list.Append(change.text);
-        std::string text = change.text;
-        if (!edit(list, r, text) || text != change.text)
-            Refuse(change, Quoted(change.text) + ": " + (text.empty() ? "empty" : "not allowed"));
+        for (const auto &[column, change] : columns) {
+            const int c = ColumnIndex(table, column);
+            if (r < list.size() && list.rows[static_cast<std::size_t>(r)].cells.at(
+                                       static_cast<std::size_t>(c)) == change->text)
+                continue;
+            if (r >= list.size() && InsertRow(table, image, list) < 0)
+                Refuse(*change, std::string("the list is full"));
+            CellEdit edit{change->text};
+            if (!EditCell(table, context, list, r, c, edit) || edit.text != change->text)
+                Refuse(*change,
+                       Quoted(change->text) + ": " + (edit.text.empty() ? "empty" : "not allowed"));
+        }
     }
     while (mode == ListRows::Whole && list.size() > static_cast<int>(rows.size()))
-        list.Erase(list.size() - 1);
-    if (list.texts == before)
+        list.rows.pop_back();
+    if (cells(list) == before)
         return;
-    store(image, list);
+    StoreList(table, image, context.band, list);
     changed = true;
 }
 
@@ -282,9 +297,9 @@ void ApplyGroupLists(Image &image, const std::map<int, Columns> &lists, ListRows
         for (Member &member : wanted) {
             if (member.given) {
                 for (std::size_t record : ContactIndexEntries(image))
-                    if (IsGroupCallContact(image, ContactNumber(record)) &&
+                    if (IsGroupCallContact(image, ContactSlot(record)) &&
                         ReadString(image, record, contact_layout::kName) == member.entry.name)
-                        member.entry.contact = ContactNumber(record);
+                        member.entry.contact = ContactSlot(record);
                 if (member.entry.contact == 0)
                     Refuse(*member.given,
                            Quoted(member.entry.name) + ": no group-call contact by that name");
@@ -314,17 +329,20 @@ ApplyResult ApplySettings(Image &image, const std::vector<SettingChange> &change
                 PutPage(sorted, change);
         }
         // Lists first, so that the pages may name a contact or key the same changes add.
-        if (sorted.lists.contains(kContactsSection))
-            ApplyContacts(work, sorted.lists[kContactsSection], rows, result.changed);
-        if (sorted.lists.contains(kKeysSection))
-            ApplyNumbered(work, LoadKeys(work), sorted.lists[kKeysSection], rows, EditKey,
-                          StoreKeys, result.changed);
-        if (sorted.lists.contains(kMessagesSection))
-            ApplyNumbered(work, LoadMessages(work), sorted.lists[kMessagesSection], rows,
-                          EditMessage, StoreMessages, result.changed);
-        // After the contacts, so that a list may name a contact the same changes add.
-        if (sorted.lists.contains(kGroupRxSection))
-            ApplyGroupLists(work, sorted.lists[kGroupRxSection], rows, result.changed);
+        for (const ListTable *table : ListRegistry()) {
+            const auto given = sorted.lists.find(table->name);
+            if (given == sorted.lists.end())
+                continue;
+            // Contacts keep their slots and names their own checks; group lists name their
+            // members by contact name, after the contacts, so that a list may name a contact
+            // the same changes add.
+            if (table == &kContactList)
+                ApplyContacts(work, given->second, rows, result.changed);
+            else if (table == &kGroupRxListTable)
+                ApplyGroupLists(work, given->second, rows, result.changed);
+            else
+                ApplyList(work, *table, given->second, rows, result.changed);
+        }
         for (const auto &[key, fields] : sorted.records)
             ApplyRecord(work, *PageRegistry()[key.first], key.second, fields, result.changed);
     } catch (const Refusal &refusal) {

@@ -2,73 +2,46 @@
 
 #include "core/channels/pms_editor.h"
 #include "ui/grid/edit_grid.h"
-
-#include "ui_pms_dlg.h"
+#include "ui/grid/list_page.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QVBoxLayout>
 
 using namespace dpmr;
 
-namespace {
-
-// Grid column c (1, 2) edits field c - 1 of an entry; grid row r is entry r + 1.
-constexpr int kFirstEdgeColumn = 1;
-
-} // namespace
-
 CPmsDlg::CPmsDlg(CodePlugDocument &document, QWidget *parent)
-    : CEditorDlg(parent), ui_(std::make_unique<Ui::CPmsDlg>()), document_(document) {
-    ui_->setupUi(this);
+    : CEditorDlg(parent), page_(new CListPage(document, kPmsList, this)) {
+    setWindowTitle("PMS Channel");
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(page_);
     CEditGrid *table = grid();
-    table->endEdit = [this](int, int, QString &text) {
-        text = QString::fromStdString(CommitPmsEdge(Context(), text.toStdString()));
-        return true;
-    };
     connect(table, &CEditGrid::enterInEditor, this, &CPmsDlg::OnEnterInEditor);
     // Esc in the in-place editor closes the dialog; the grid has committed the edge first.
     connect(table, &CEditGrid::escapeInEditor, this, &QDialog::close);
-    // A press on an edge cell opens the editor at once.
-    connect(table, &QAbstractItemView::pressed, this, [table](const QModelIndex &index) {
-        if (index.column() >= kFirstEdgeColumn)
-            table->BeginCellEdit();
-    });
     table->installEventFilter(this);
-    FillChoices();
+    FitGrid();
     LoadControls();
-    table->setCurrentCell(0, kFirstEdgeColumn);
+    table->setCurrentCell(0, 1);
     table->setFocus();
 }
 
 CPmsDlg::~CPmsDlg() {
     // The grid and an editor still open go after this: their last commit must not reach us.
-    grid()->endEdit = nullptr;
     disconnect(grid(), nullptr, this, nullptr);
 }
 
 CEditGrid *CPmsDlg::grid() const {
-    return ui_->grid;
+    return page_->grid();
 }
 
-void CPmsDlg::FillChoices() {
-    const FieldRule &edge = kPmsPage.fields[kPmsLow].rule;
-    const QString charset =
-        QString::fromLatin1(edge.charset.data(), static_cast<qsizetype>(edge.charset.size()));
-    GridColumn number;
-    number.header = "No.";
-    number.widthTwips = 500;
-    GridColumn low;
-    low.header = "Low freq";
-    low.widthTwips = 1800;
-    low.charset = charset;
-    low.maxLength = edge.maxLength;
-    GridColumn high = low;
-    high.header = "High freq";
+void CPmsDlg::FitGrid() {
     CEditGrid *table = grid();
-    table->SetColumns({number, low, high});
     table->SetRowCount(kPmsCount);
     table->SetWrapBetweenRows(true);
+    table->horizontalHeader()->setStretchLastSection(false);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     // The whole grid shows without scrolling.
@@ -84,22 +57,11 @@ void CPmsDlg::FillChoices() {
 }
 
 void CPmsDlg::LoadControls() {
-    for (int k = 1; k <= kPmsCount; ++k) {
-        const FieldTexts texts = LoadPage(kPmsPage, Context(), k);
-        for (int field = kPmsLow; field < kPmsFieldCount; ++field)
-            grid()->SetText(k - 1, kFirstEdgeColumn + field,
-                            QString::fromStdString(texts[static_cast<std::size_t>(field)]));
-    }
+    page_->LoadControls();
 }
 
 void CPmsDlg::StoreControls() {
-    grid()->CommitOpenEditor();
-    for (int k = 1; k <= kPmsCount; ++k) {
-        FieldTexts texts;
-        for (int field = kPmsLow; field < kPmsFieldCount; ++field)
-            texts.push_back(grid()->Text(k - 1, kFirstEdgeColumn + field).toStdString());
-        StorePage(kPmsPage, document_.image, document_.limits, k, texts);
-    }
+    page_->StoreControls();
 }
 
 void CPmsDlg::OnEnterInEditor(bool emptyText) {

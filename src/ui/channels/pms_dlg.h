@@ -3,16 +3,11 @@
 // are loaded when it opens and all ten are stored when it closes, however it closes.
 
 #include "core/app/code_plug_document.h"
-#include "core/fields/field_rule.h"
 
 #include "ui/widgets/editor_dlg.h"
 
-#include <memory>
-
-namespace Ui {
-class CPmsDlg;
-}
 class CEditGrid;
+class CListPage;
 
 class CPmsDlg : public CEditorDlg {
     Q_OBJECT
@@ -22,7 +17,6 @@ public:
 
     CEditGrid *grid() const;
 
-    void FillChoices();
     void LoadControls();
     void StoreControls();
 
@@ -33,9 +27,8 @@ protected:
     bool SwallowsKey(int key) const override { return key != Qt::Key_Escape; }
 
 private:
-    dpmr::FieldContext Context() const { return {document_.image, document_.limits}; }
+    void FitGrid();
     void OnEnterInEditor(bool emptyText);
 
-    std::unique_ptr<Ui::CPmsDlg> ui_;
-    dpmr::CodePlugDocument &document_;
+    CListPage *page_;
 };

@@ -35,10 +35,9 @@ void CDpmrBasicPage::LoadControls() {
 }
 
 void CDpmrBasicPage::SplitIdentity() {
-    const int index = ui_->dial_access->currentIndex();
-    const int n = index < 0 ? 7 : index;
-    ui_->area_code->setProperty(kTypingLimitProperty, AreaCodeLength(n));
-    ui_->radio_id->setProperty(kTypingLimitProperty, RadioIdLength(n));
-    ui_->area_code->setEnabled(n != 7);
-    ui_->radio_id->setEnabled(n != 0);
+    const IdentitySplit split = SplitForDialAccess(ui_->dial_access->currentIndex());
+    ui_->area_code->setProperty(kTypingLimitProperty, split.areaCodeLength);
+    ui_->radio_id->setProperty(kTypingLimitProperty, split.radioIdLength);
+    ui_->area_code->setEnabled(split.areaCodeEditable);
+    ui_->radio_id->setEnabled(split.radioIdEditable);
 }

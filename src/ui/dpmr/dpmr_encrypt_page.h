@@ -1,16 +1,13 @@
 #pragma once
-// "Encrypt": the encryption switch and up to 16 keys of 8 hexadecimal digits.
+// "Encrypt": the encryption switch and up to 16 keys of 8 hexadecimal digits; the keys can be
+// changed while the switch is on.
 
-#include "ui/dpmr/numbered_list_page.h"
+#include "ui/grid/list_page.h"
 
-#include <memory>
-
-namespace Ui {
-class CDpmrEncryptPage;
-}
 class FieldBinder;
+class QCheckBox;
 
-class CDpmrEncryptPage : public CNumberedListPage {
+class CDpmrEncryptPage : public CListPage {
     Q_OBJECT
 public:
     CDpmrEncryptPage(dpmr::CodePlugDocument &document, QWidget *parent);
@@ -19,15 +16,7 @@ public:
     void LoadControls() override;
     void StoreControls() override;
 
-protected:
-    bool ButtonsAllowed() const override;
-    void OnAdd() override;
-    void OnInsert(int row) override;
-    bool OnEdit(int row, std::string &text) override;
-
 private:
-    void OnEncryptClicked();
-
-    std::unique_ptr<Ui::CDpmrEncryptPage> ui_;
+    QCheckBox *encrypt_;
     FieldBinder *binder_;
 };

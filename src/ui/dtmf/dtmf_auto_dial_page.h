@@ -1,28 +1,12 @@
 #pragma once
-// "Auto dial": the 16 DTMF numbers in the cell grid.
+// "Auto dial": the 16 DTMF numbers.
 
-#include "core/app/code_plug_document.h"
-#include "ui/widgets/editor_page.h"
+#include "core/dtmf/auto_dial.h"
+#include "ui/grid/list_page.h"
 
-#include <memory>
-
-class CEditGrid;
-namespace Ui {
-class CDtmfAutoDialPage;
-}
-
-class CDtmfAutoDialPage : public CEditorPage {
+class CDtmfAutoDialPage : public CListPage {
     Q_OBJECT
 public:
-    CDtmfAutoDialPage(dpmr::CodePlugDocument &document, QWidget *parent);
-    ~CDtmfAutoDialPage() override;
-
-    void FillChoices() override;
-    void LoadControls() override;
-    void StoreControls() override;
-
-    CEditGrid *grid() const;
-
-private:
-    std::unique_ptr<Ui::CDtmfAutoDialPage> ui_;
+    CDtmfAutoDialPage(dpmr::CodePlugDocument &document, QWidget *parent)
+        : CListPage(document, dpmr::kAutoDialList, parent) {}
 };

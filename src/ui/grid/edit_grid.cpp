@@ -1,6 +1,5 @@
 #include "ui/grid/edit_grid.h"
 
-#include "core/fields/field_rule.h"
 #include "ui/widgets/typing_limits.h"
 
 #include <QComboBox>
@@ -33,13 +32,7 @@ public:
             return combo;
         }
         auto *edit = new QLineEdit(parent);
-        dpmr::FieldRule rule;
-        const QByteArray charset = column.charset.toLatin1();
-        charsets_.push_back(charset); // the rule keeps a view of it
-        rule.charset = std::string_view(charsets_.back().constData(),
-                                        static_cast<std::size_t>(charsets_.back().size()));
-        rule.maxLength = column.maxLength;
-        ApplyTypingLimits(edit, rule);
+        ApplyTypingLimits(edit, column.rule);
         return edit;
     }
 
@@ -69,9 +62,6 @@ public:
             text = combo->currentIndex() >= 0 ? combo->currentText() : QString();
         auto *combo = qobject_cast<QComboBox *>(editor);
         grid_->chosenIndex_ = combo ? combo->currentIndex() : -1;
-        const GridColumn &column = grid_->columns_.at(static_cast<std::size_t>(index.column()));
-        if (column.upperCase)
-            text = text.toUpper();
         if (grid_->endEdit && !grid_->endEdit(index.row(), index.column(), text))
             return; // rejected: the cell keeps its text
         grid_->SetText(index.row(), index.column(), text);
@@ -108,7 +98,6 @@ protected:
 
 private:
     CEditGrid *grid_;
-    mutable std::vector<QByteArray> charsets_;
 };
 
 CEditGrid::CEditGrid(QWidget *parent) : QTableWidget(parent) {
@@ -210,6 +199,7 @@ void CEditGrid::keyPressEvent(QKeyEvent *event) {
         switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
+        case Qt::Key_F2: // every cell, drop-down lists included
             BeginCellEdit();
             return;
         case Qt::Key_Right:

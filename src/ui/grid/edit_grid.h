@@ -4,6 +4,8 @@
 // length, drop-down with choices, read-only), an in-place editor committed when it loses the
 // focus, and an end-of-edit check that may reject the new text.
 
+#include "core/fields/field_rule.h"
+
 #include <QStringList>
 #include <QTableWidget>
 #include <functional>
@@ -13,10 +15,10 @@ struct GridColumn {
     QString header;
     int widthTwips = 1000;
     enum class Kind { Text, DropDown, ReadOnly } kind = Kind::Text;
-    QString charset{};      // typed and pasted characters outside it are dropped; empty: any
-    int maxLength = 0;      // typing limit, 0 for none; loaded texts are never cut
-    bool upperCase = false; // typed letters become capitals (DTMF digits)
-    QStringList choices{};  // DropDown
+    // Text: its characters and typing limit (typed and pasted text outside them is dropped;
+    // loaded texts are never cut).
+    dpmr::FieldRule rule{.kind = dpmr::RuleKind::Text};
+    QStringList choices{}; // DropDown
 };
 
 class CEditGrid : public QTableWidget {
@@ -41,7 +43,7 @@ public:
 
     // Commits an in-place editor that is still open (the end-of-edit check runs).
     void CommitOpenEditor();
-    // Opens the in-place editor on the current cell, as Enter does.
+    // Opens the in-place editor on the current cell, as Enter and F2 do.
     void BeginCellEdit();
 
     // (row, column, text): return false to reject (the cell keeps its text); the text may be
