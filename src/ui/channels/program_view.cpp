@@ -36,6 +36,11 @@ CProgramView::CProgramView(CodePlugDocument &document, QWidget *parent)
         CharacterFilter::Install(edit, "0123456789");
         edit->setAlignment(Qt::AlignCenter);
     }
+    // Named for a screen reader: the chooser by its label, the limits by what they are.
+    rangeLabel_->setBuddy(band_);
+    band_->setAccessibleName(tr("Freq Range"));
+    low_->setAccessibleName(tr("Lower band limit (MHz)"));
+    high_->setAccessibleName(tr("Upper band limit (MHz)"));
     dash_ = new QLabel("-", this);
     dash_->setAlignment(Qt::AlignCenter);
     channelEdit_ = new QPushButton("Channel edit", this);
@@ -44,6 +49,7 @@ CProgramView::CProgramView(CodePlugDocument &document, QWidget *parent)
     model_ = new ChannelTableModel(document_, this);
     delegate_ = new ChannelCellDelegate(this);
     table_->setModel(model_);
+    table_->setAccessibleName(tr("Channels"));
     table_->setItemDelegate(delegate_);
     table_->hideColumn(kColNumber); // the number column is the vertical header
     table_->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);

@@ -10,7 +10,7 @@ using namespace dpmr;
 CDpmrEncryptPage::CDpmrEncryptPage(CodePlugDocument &document, QWidget *parent)
     : CNumberedListPage(document, parent), ui_(std::make_unique<Ui::CDpmrEncryptPage>()) {
     ui_->setupUi(this);
-    binder_ = new FieldBinder(this, kDpmrEncryptSwitchPage.fields);
+    binder_ = new FieldBinder(this, kDpmrEncryptSwitchPage.fields, kDpmrEncryptSwitchPage.name);
     GridColumn key{"Key", 1800};
     key.charset = QString::fromLatin1(kKeyCharacters.data(), kKeyCharacters.size());
     key.maxLength = 8;

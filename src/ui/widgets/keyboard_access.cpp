@@ -1,0 +1,237 @@
+#include "ui/widgets/keyboard_access.h"
+
+#include "ui/widgets/buddy_names.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QShortcut>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+using Place = std::vector<int>;
+
+// Where a widget sits in its layout tree: a grid is read column by column, a form row by row,
+// a box in order. Comparing these paths gives the visual column order without geometry, which
+// hidden tab pages do not have yet.
+bool FindPlace(QLayout *layout, QWidget *target, Place &place) {
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem *item = layout->itemAt(i);
+        Place here;
+        if (auto *grid = qobject_cast<QGridLayout *>(layout)) {
+            int row = 0, column = 0, rows = 0, columns = 0;
+            grid->getItemPosition(i, &row, &column, &rows, &columns);
+            here = {column, row};
+        } else if (auto *form = qobject_cast<QFormLayout *>(layout)) {
+            int row = 0;
+            QFormLayout::ItemRole role{};
+            form->getItemPosition(i, &row, &role);
+            here = {row, role == QFormLayout::LabelRole ? 0 : 1};
+        } else {
+            here = {i};
+        }
+        const auto size = place.size();
+        place.insert(place.end(), here.begin(), here.end());
+        if (QWidget *widget = item->widget()) {
+            if (widget == target)
+                return true;
+            if (widget->isAncestorOf(target) && widget->layout() &&
+                FindPlace(widget->layout(), target, place))
+                return true;
+        } else if (QLayout *inner = item->layout()) {
+            if (FindPlace(inner, target, place))
+                return true;
+        }
+        place.resize(size);
+    }
+    return false;
+}
+
+bool InsideCompound(QWidget *widget, QWidget *scope) {
+    for (QWidget *up = widget->parentWidget(); up && up != scope; up = up->parentWidget())
+        if (qobject_cast<QComboBox *>(up) || qobject_cast<QAbstractSpinBox *>(up) ||
+            qobject_cast<QAbstractItemView *>(up) || qobject_cast<QTabBar *>(up) ||
+            qobject_cast<QTabWidget *>(up))
+            return true;
+    return false;
+}
+
+bool TakesTab(QWidget *widget) {
+    return (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !widget->focusProxy() &&
+           !widget->isHidden() && !widget->isWindow();
+}
+
+// The controls of `scope` outside any inner tab widget, and its tab widgets, in visual order.
+std::vector<QWidget *> VisualOrder(QWidget *scope) {
+    std::vector<std::pair<Place, QWidget *>> found;
+    for (QWidget *widget : scope->findChildren<QWidget *>()) {
+        if (InsideCompound(widget, scope) || !widget->isVisibleTo(scope))
+            continue;
+        if (!qobject_cast<QTabWidget *>(widget) && !TakesTab(widget))
+            continue;
+        Place place;
+        if (scope->layout())
+            FindPlace(scope->layout(), widget, place);
+        found.emplace_back(std::move(place), widget);
+    }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::vector<QWidget *> order;
+    for (const auto &[place, widget] : found)
+        order.push_back(widget);
+    return order;
+}
+
+void AppendChain(QWidget *scope, std::vector<QWidget *> &chain) {
+    for (QWidget *widget : VisualOrder(scope)) {
+        auto *tabs = qobject_cast<QTabWidget *>(widget);
+        if (!tabs) {
+            chain.push_back(widget);
+            continue;
+        }
+        chain.push_back(tabs->tabBar());
+        for (int i = 0; i < tabs->count(); ++i)
+            AppendChain(tabs->widget(i), chain);
+    }
+}
+
+QChar MnemonicOf(const QString &text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] != u'&')
+            return text[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+
+// The text with its shortcut on the first free letter, preferring the start of a word.
+QString WithMnemonic(const QString &plain, QSet<QChar> &taken) {
+    qsizetype best = -1;
+    for (int pass = 0; pass < 2 && best < 0; ++pass)
+        for (qsizetype i = 0; i < plain.size() && best < 0; ++i) {
+            const QChar c = plain[i];
+            const bool wordStart = i == 0 || !plain[i - 1].isLetterOrNumber();
+            if (c.isLetterOrNumber() && c.unicode() < 128 && (pass == 1 || wordStart) &&
+                !taken.contains(c.toLower()))
+                best = i;
+        }
+    QString escaped;
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        if (i == best) {
+            escaped += u'&';
+            taken.insert(plain[i].toLower());
+        }
+        escaped += plain[i] == u'&' ? QStringLiteral("&&") : QString(plain[i]);
+    }
+    return escaped;
+}
+
+struct Named {
+    QWidget *widget;
+    QString text;
+};
+
+// Buddy labels and buttons with a text in `scope`, outside inner tab pages, in visual order.
+std::vector<Named> Texted(QWidget *scope) {
+    std::vector<std::pair<Place, Named>> found;
+    for (QWidget *widget : scope->findChildren<QWidget *>()) {
+        if (InsideCompound(widget, scope))
+            continue;
+        QString text;
+        if (auto *label = qobject_cast<QLabel *>(widget); label && label->buddy())
+            text = label->text();
+        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            text = button->text();
+        if (text.isEmpty() || (!widget->isVisibleTo(scope) && !qobject_cast<QLabel *>(widget)))
+            continue;
+        Place place;
+        if (scope->layout())
+            FindPlace(scope->layout(), widget, place);
+        found.push_back({std::move(place), {widget, text}});
+    }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::vector<Named> named;
+    for (auto &[place, item] : found)
+        named.push_back(item);
+    return named;
+}
+
+void SetText(QWidget *widget, const QString &text) {
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        label->setText(text);
+    else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        button->setText(text);
+}
+
+QSet<QChar> AssignIn(QWidget *scope, QSet<QChar> taken) {
+    std::vector<Named> named = Texted(scope);
+    std::vector<bool> kept(named.size(), false);
+    for (std::size_t i = 0; i < named.size(); ++i) {
+        const QChar letter = MnemonicOf(named[i].text);
+        if (!letter.isNull() && !taken.contains(letter)) {
+            taken.insert(letter);
+            kept[i] = true;
+        }
+    }
+    for (std::size_t i = 0; i < named.size(); ++i)
+        if (!kept[i])
+            SetText(named[i].widget, WithMnemonic(WithoutMnemonic(named[i].text), taken));
+    return taken;
+}
+
+} // namespace
+
+void SetVisualTabOrder(QWidget *window) {
+    std::vector<QWidget *> chain;
+    AppendChain(window, chain);
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void AssignMnemonics(QWidget *window) {
+    const QSet<QChar> outer = AssignIn(window, {});
+    for (QTabWidget *tabs : window->findChildren<QTabWidget *>())
+        for (int i = 0; i < tabs->count(); ++i)
+            AssignIn(tabs->widget(i), outer);
+}
+
+void AddTabSwitchKeys(QTabWidget *tabs) {
+    if (tabs->property("tabSwitchKeys").toBool())
+        return;
+    tabs->setProperty("tabSwitchKeys", true);
+    const auto add = [tabs](const QKeySequence &keys, int direction) {
+        auto *shortcut = new QShortcut(keys, tabs->window());
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, tabs, [tabs, direction] {
+            if (tabs->count() > 0)
+                tabs->setCurrentIndex((tabs->currentIndex() + direction + tabs->count()) %
+                                      tabs->count());
+        });
+    };
+    add(QKeySequence(Qt::CTRL | Qt::Key_Tab), +1);
+    add(QKeySequence(Qt::CTRL | Qt::Key_PageDown), +1);
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1);
+    add(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
+}
+
+void PrepareForKeyboard(QWidget *window) {
+    for (QTabWidget *tabs : window->findChildren<QTabWidget *>())
+        AddTabSwitchKeys(tabs);
+    AssignMnemonics(window);
+    SetVisualTabOrder(window);
+}
