@@ -107,18 +107,18 @@ private:
             if (tabs)
                 tabs->setCurrentIndex(page);
             const QString where = tabs ? name + " > " + tabs->tabText(page).remove('&') : name;
-            unnamed += CheckNames(dialog, where);
+            CheckNames(dialog, where, unnamed);
             CheckTabCycles(dialog, where);
             CheckMnemonics(dialog, where);
             if (tabs)
                 CheckHiddenPagesQuiet(tabs, where);
         }
         unnamedReport_ << QString("%1: %2 unnamed").arg(name).arg(unnamed);
+        QCOMPARE(unnamed, 0);
         dialog->close();
     }
 
-    int CheckNames(QDialog *dialog, const QString &where) {
-        int unnamed = 0;
+    void CheckNames(QDialog *dialog, const QString &where, int &unnamed) {
         for (QWidget *widget : ShownControls(dialog)) {
             if (!IsInput(widget))
                 continue;
@@ -134,7 +134,6 @@ private:
                 combo && !combo->currentText().isEmpty() && spoken == combo->currentText())
                 QFAIL(qPrintable(where + ": " + Describe(widget) + " is named by its value"));
         }
-        return unnamed;
     }
 
     void CheckTabCycles(QDialog *dialog, const QString &where) {

@@ -117,27 +117,69 @@ QChar MnemonicOf(const QString &text) {
     return {};
 }
 
-// The text with its shortcut on the first free letter, preferring the start of a word.
-QString WithMnemonic(const QString &plain, QSet<QChar> &taken) {
-    qsizetype best = -1;
-    for (int pass = 0; pass < 2 && best < 0; ++pass)
-        for (qsizetype i = 0; i < plain.size() && best < 0; ++i) {
-            const QChar c = plain[i];
-            const bool wordStart = i == 0 || !plain[i - 1].isLetterOrNumber();
-            if (c.isLetterOrNumber() && c.unicode() < 128 && (pass == 1 || wordStart) &&
-                !taken.contains(c.toLower()))
-                best = i;
-        }
+// The text with its shortcut on the letter at `at` of the plain text.
+QString WithMnemonicAt(const QString &plain, qsizetype at) {
     QString escaped;
     for (qsizetype i = 0; i < plain.size(); ++i) {
-        if (i == best) {
+        if (i == at)
             escaped += u'&';
-            taken.insert(plain[i].toLower());
-        }
         escaped += plain[i] == u'&' ? QStringLiteral("&&") : QString(plain[i]);
     }
     return escaped;
 }
+
+// The letters a text could take, best first: the one the form gave, word starts, the rest.
+QList<QChar> Candidates(const QString &text) {
+    QList<QChar> letters;
+    const QChar given = MnemonicOf(text);
+    if (!given.isNull())
+        letters << given;
+    const QString plain = WithoutMnemonic(text);
+    for (int pass = 0; pass < 2; ++pass)
+        for (qsizetype i = 0; i < plain.size(); ++i) {
+            const QChar c = plain[i].toLower();
+            const bool wordStart = i == 0 || !plain[i - 1].isLetterOrNumber();
+            if (c.isLetterOrNumber() && c.unicode() < 128 && (pass == 1 || wordStart) &&
+                !letters.contains(c))
+                letters << c;
+        }
+    return letters;
+}
+
+// One letter per text, none twice: a matching that moves a given shortcut only when another
+// text has no letter left otherwise.
+class LetterMatching {
+public:
+    LetterMatching(const std::vector<QList<QChar>> &candidates, const QSet<QChar> &taken)
+        : candidates_(candidates), taken_(taken), chosen_(candidates.size()) {
+        for (std::size_t i = 0; i < candidates_.size(); ++i) {
+            QSet<QChar> visited;
+            Place(i, visited);
+        }
+    }
+    QChar Letter(std::size_t item) const { return chosen_[item]; }
+
+private:
+    bool Place(std::size_t item, QSet<QChar> &visited) {
+        for (const QChar letter : candidates_[item]) {
+            if (taken_.contains(letter) || visited.contains(letter))
+                continue;
+            visited.insert(letter);
+            const auto owner = owners_.find(letter);
+            if (owner == owners_.end() || Place(owner.value(), visited)) {
+                owners_[letter] = item;
+                chosen_[item] = letter;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    const std::vector<QList<QChar>> &candidates_;
+    const QSet<QChar> &taken_;
+    std::vector<QChar> chosen_;
+    QHash<QChar, std::size_t> owners_;
+};
 
 struct Named {
     QWidget *widget;
@@ -178,18 +220,29 @@ void SetText(QWidget *widget, const QString &text) {
 }
 
 QSet<QChar> AssignIn(QWidget *scope, QSet<QChar> taken) {
-    std::vector<Named> named = Texted(scope);
-    std::vector<bool> kept(named.size(), false);
+    const std::vector<Named> named = Texted(scope);
+    std::vector<QList<QChar>> candidates;
+    for (const Named &item : named)
+        candidates.push_back(Candidates(item.text));
+    const LetterMatching matching(candidates, taken);
     for (std::size_t i = 0; i < named.size(); ++i) {
-        const QChar letter = MnemonicOf(named[i].text);
-        if (!letter.isNull() && !taken.contains(letter)) {
-            taken.insert(letter);
-            kept[i] = true;
+        const QChar letter = matching.Letter(i);
+        if (letter.isNull() || letter == MnemonicOf(named[i].text))
+            continue;
+        const QString plain = WithoutMnemonic(named[i].text);
+        qsizetype at = -1;
+        for (qsizetype k = 0; k < plain.size() && at < 0; ++k) {
+            const bool wordStart = k == 0 || !plain[k - 1].isLetterOrNumber();
+            if (plain[k].toLower() == letter && wordStart)
+                at = k;
         }
+        if (at < 0)
+            at = plain.indexOf(letter, 0, Qt::CaseInsensitive);
+        SetText(named[i].widget, WithMnemonicAt(plain, at));
     }
     for (std::size_t i = 0; i < named.size(); ++i)
-        if (!kept[i])
-            SetText(named[i].widget, WithMnemonic(WithoutMnemonic(named[i].text), taken));
+        if (!matching.Letter(i).isNull())
+            taken.insert(matching.Letter(i));
     return taken;
 }
 
