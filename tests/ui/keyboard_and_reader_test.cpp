@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
@@ -147,13 +148,19 @@ private:
         const int limit = 3 * static_cast<int>(reachable.size()) + 5;
         const QList<QWidget *> forward = Cycle(start, Qt::Key_Tab, limit);
         const QList<QWidget *> backward = Cycle(start, Qt::Key_Backtab, limit);
-        for (const auto &[keys, met] : {std::pair{"Tab", forward}, std::pair{"Shift+Tab", backward}}) {
+        for (const auto &[keys, met] :
+             {std::pair{"Tab", forward}, std::pair{"Shift+Tab", backward}}) {
+            QStringList path;
+            for (QWidget *widget : met)
+                path << (widget ? widget->objectName() : QString("..."));
             QVERIFY2(!met.contains(nullptr),
-                     qPrintable(QString("%1: %2 does not come back to %3")
-                                    .arg(where, keys, Describe(start))));
+                     qPrintable(QString("%1: %2 does not come back to %3 (%4)")
+                                    .arg(where, keys, Describe(start), path.mid(0, 30).join(' '))));
             for (QWidget *widget : reachable)
-                QVERIFY2(met.contains(widget), qPrintable(QString("%1: %2 never reaches %3")
-                                                              .arg(where, keys, Describe(widget))));
+                QVERIFY2(
+                    met.contains(widget),
+                    qPrintable(
+                        QString("%1: %2 never reaches %3").arg(where, keys, Describe(widget))));
             QCOMPARE(met.size(), reachable.size()); // each control once
         }
         // Shift+Tab goes the same way back.
@@ -162,8 +169,11 @@ private:
         QCOMPARE(backward, reversed);
     }
 
+    // Every label has a shortcut of its own, unless each letter of it is another's shortcut
+    // (a page with more labels than letters); a push button may go without.
     void CheckMnemonics(QDialog *dialog, const QString &where) {
         QHash<QChar, QString> used;
+        QStringList without;
         for (QWidget *widget : ShownControls(dialog)) {
             QString text;
             if (auto *label = qobject_cast<QLabel *>(widget); label && label->buddy())
@@ -173,12 +183,24 @@ private:
             if (text.isEmpty())
                 continue;
             const QChar letter = Mnemonic(text);
-            QVERIFY2(!letter.isNull(), qPrintable(where + ": \"" + text + "\" has no shortcut"));
+            if (letter.isNull()) {
+                if (!qobject_cast<QPushButton *>(widget))
+                    without << text;
+                continue;
+            }
             QVERIFY2(!used.contains(letter),
                      qPrintable(QString("%1: \"%2\" and \"%3\" share Alt+%4")
                                     .arg(where, used.value(letter), text, letter)));
             used.insert(letter, text);
         }
+        for (const QString &text : without)
+            for (const QChar c : text)
+                if (c.isLetterOrNumber() && c.unicode() < 128)
+                    QVERIFY2(used.contains(c.toLower()),
+                             qPrintable(QString("%1: \"%2\" has no shortcut though %3 is free")
+                                            .arg(where, text, c)));
+        if (!without.isEmpty())
+            qInfo("%s: no letter left for %s", qPrintable(where), qPrintable(without.join(", ")));
     }
 
     void CheckHiddenPagesQuiet(QTabWidget *tabs, const QString &where) {
@@ -190,8 +212,8 @@ private:
                 if (!face)
                     continue;
                 const QAccessible::State state = face->state();
-                QVERIFY2(!state.focused, qPrintable(where + ": hidden " + Describe(widget) +
-                                                    " reports the focus"));
+                QVERIFY2(!state.focused,
+                         qPrintable(where + ": hidden " + Describe(widget) + " reports the focus"));
                 QVERIFY2(state.invisible, qPrintable(where + ": hidden " + Describe(widget) +
                                                      " reports itself visible"));
             }

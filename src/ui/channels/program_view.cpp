@@ -4,6 +4,7 @@
 #include "ui/channels/channel_table_model.h"
 #include "ui/channels/channel_table_view.h"
 #include "ui/widgets/character_filter.h"
+#include "ui/widgets/combo_accessible.h"
 #include "ui/widgets/dialog_units.h"
 #include "ui/widgets/message_box.h"
 
@@ -37,6 +38,7 @@ CProgramView::CProgramView(CodePlugDocument &document, QWidget *parent)
         edit->setAlignment(Qt::AlignCenter);
     }
     // Named for a screen reader: the chooser by its label, the limits by what they are.
+    InstallComboBoxAccessibility();
     rangeLabel_->setBuddy(band_);
     band_->setAccessibleName(tr("Freq Range"));
     low_->setAccessibleName(tr("Lower band limit (MHz)"));

@@ -52,6 +52,10 @@ void CEditorDlg::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
 }
 
+bool CEditorDlg::focusNextPrevChild(bool next) {
+    return MoveFocusInVisualOrder(this, next);
+}
+
 void CEditorDlg::AddCloseButton() {
     closeButton_ = new QPushButton("Close", this);
     closeButton_->setObjectName("closeButton");

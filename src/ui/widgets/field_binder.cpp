@@ -2,6 +2,7 @@
 
 #include "core/settings_text/field_tooltip.h"
 #include "ui/widgets/buddy_names.h"
+#include "ui/widgets/combo_accessible.h"
 #include "ui/widgets/tone_chooser.h"
 #include "ui/widgets/typing_limits.h"
 
@@ -18,6 +19,7 @@ using namespace dpmr;
 FieldBinder::FieldBinder(QWidget *form, std::span<const FieldDef> fields, std::string_view page)
     : QObject(form), fields_(fields), page_(page), carried_(fields.size()) {
     controls_.resize(fields.size());
+    InstallComboBoxAccessibility();
     const QHash<QWidget *, QString> labels = BuddyLabelTexts(form);
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const QString name = QString::fromLatin1(fields[i].name);

@@ -5,12 +5,16 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QRadioButton>
+#include <QSet>
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
@@ -219,17 +223,32 @@ void SetText(QWidget *widget, const QString &text) {
         button->setText(text);
 }
 
+// A label names a field (a buddy label, a check box's own text); a push button comes second
+// and may go without a letter where the labels have used them all.
+bool IsLabel(const QWidget *widget) {
+    return qobject_cast<const QLabel *>(widget) || qobject_cast<const QCheckBox *>(widget) ||
+           qobject_cast<const QRadioButton *>(widget);
+}
+
 QSet<QChar> AssignIn(QWidget *scope, QSet<QChar> taken) {
-    const std::vector<Named> named = Texted(scope);
+    std::vector<Named> named = Texted(scope);
+    // A matching never takes a letter back from a text placed before: labels first.
+    std::stable_partition(named.begin(), named.end(),
+                          [](const Named &item) { return IsLabel(item.widget); });
     std::vector<QList<QChar>> candidates;
     for (const Named &item : named)
         candidates.push_back(Candidates(item.text));
     const LetterMatching matching(candidates, taken);
     for (std::size_t i = 0; i < named.size(); ++i) {
         const QChar letter = matching.Letter(i);
-        if (letter.isNull() || letter == MnemonicOf(named[i].text))
+        if (letter == MnemonicOf(named[i].text))
             continue;
         const QString plain = WithoutMnemonic(named[i].text);
+        if (letter.isNull()) {
+            // Every letter of it belongs to another control: none rather than a shared one.
+            SetText(named[i].widget, WithMnemonicAt(plain, -1));
+            continue;
+        }
         qsizetype at = -1;
         for (qsizetype k = 0; k < plain.size() && at < 0; ++k) {
             const bool wordStart = k == 0 || !plain[k - 1].isLetterOrNumber();
@@ -248,11 +267,31 @@ QSet<QChar> AssignIn(QWidget *scope, QSet<QChar> taken) {
 
 } // namespace
 
-void SetVisualTabOrder(QWidget *window) {
+std::vector<QWidget *> TabChain(QWidget *window) {
     std::vector<QWidget *> chain;
     AppendChain(window, chain);
-    for (std::size_t i = 1; i < chain.size(); ++i)
-        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    return chain;
+}
+
+bool MoveFocusInVisualOrder(QWidget *window, bool next) {
+    std::vector<QWidget *> chain;
+    for (QWidget *widget : TabChain(window))
+        if (widget->isVisible() && widget->isEnabled())
+            chain.push_back(widget);
+    if (chain.empty())
+        return false;
+    // The control that has the focus, or the one whose part has it (an editable list's edit).
+    std::size_t at = chain.size();
+    for (QWidget *focus = QApplication::focusWidget(); focus && at == chain.size();
+         focus = focus->parentWidget())
+        at = static_cast<std::size_t>(std::find(chain.begin(), chain.end(), focus) - chain.begin());
+    std::size_t to = 0;
+    if (at == chain.size())
+        to = next ? 0 : chain.size() - 1;
+    else
+        to = next ? (at + 1) % chain.size() : (at + chain.size() - 1) % chain.size();
+    chain[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void AssignMnemonics(QWidget *window) {
@@ -283,8 +322,12 @@ void AddTabSwitchKeys(QTabWidget *tabs) {
 }
 
 void PrepareForKeyboard(QWidget *window) {
+    // Controls outside the field tables (lists, trees) are named by their labels too.
+    const QHash<QWidget *, QString> labels = BuddyLabelTexts(window);
+    for (auto label = labels.begin(); label != labels.end(); ++label)
+        if (label.key()->accessibleName().isEmpty())
+            label.key()->setAccessibleName(label.value());
     for (QTabWidget *tabs : window->findChildren<QTabWidget *>())
         AddTabSwitchKeys(tabs);
     AssignMnemonics(window);
-    SetVisualTabOrder(window);
 }
