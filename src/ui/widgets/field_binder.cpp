@@ -56,8 +56,8 @@ FieldBinder::FieldBinder(QWidget *form, std::span<const FieldDef> fields, std::s
                 continue;
             connect(arrow, &QAbstractButton::clicked, this,
                     [this, field, direction] { Step(field, direction); });
-            const QString base = control->accessibleName().isEmpty() ? name
-                                                                      : control->accessibleName();
+            const QString base =
+                control->accessibleName().isEmpty() ? name : control->accessibleName();
             arrow->setAccessibleName(direction > 0 ? tr("%1, up").arg(base)
                                                    : tr("%1, down").arg(base));
         }

@@ -24,8 +24,7 @@ public:
     // control on the form are carried through unchanged. Each control is named for a screen
     // reader by its buddy label, its arrows by the label and their direction; with the page's
     // name it gets a tooltip and What's This from the field's rule and meaning.
-    FieldBinder(QWidget *form, std::span<const dpmr::FieldDef> fields,
-                std::string_view page = {});
+    FieldBinder(QWidget *form, std::span<const dpmr::FieldDef> fields, std::string_view page = {});
 
     // Choice lists (from the image), tone lists, limits and filters; the tooltips name the
     // choices of this image.
