@@ -4,7 +4,12 @@
 // the pages that are not shown report nothing as focused.
 
 #include "core/app/code_plug_document.h"
+#include "ui/app/about_dlg.h"
 #include "ui/app/editor_commands.h"
+#include "ui/channels/csv_import_dlg.h"
+#include "ui/channels/program_view.h"
+#include "ui/link/port_dlg.h"
+#include "ui/link/read_write_dlg.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -18,6 +23,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QtTest>
 
 using namespace dpmr;
@@ -119,7 +125,7 @@ private:
         dialog->close();
     }
 
-    void CheckNames(QDialog *dialog, const QString &where, int &unnamed) {
+    void CheckNames(QWidget *dialog, const QString &where, int &unnamed) {
         for (QWidget *widget : ShownControls(dialog)) {
             if (!IsInput(widget))
                 continue;
@@ -233,6 +239,39 @@ private slots:
             if (QTest::currentTestFailed())
                 return;
         }
+        qInfo("%s", qPrintable(unnamedReport_.join("; ")));
+    }
+
+    // The main window's band chooser, limits and table, and the dialogs outside the editors.
+    void mainViewAndOtherDialogs() {
+        const auto check = [this](QWidget *top, const QString &name) {
+            top->show();
+            QVERIFY(QTest::qWaitForWindowExposed(top));
+            int unnamed = 0;
+            CheckNames(top, name, unnamed);
+            unnamedReport_ << QString("%1: %2 unnamed").arg(name).arg(unnamed);
+            QCOMPARE(unnamed, 0);
+        };
+        unnamedReport_.clear();
+        CProgramView view(document_, nullptr);
+        check(&view, "Main window");
+        auto *table = view.findChild<QTableView *>();
+        // The hidden number column still has a header a screen reader can read.
+        QCOMPARE(table->model()->headerData(0, Qt::Horizontal).toString(), QString("No."));
+        for (QLineEdit *limit : view.findChildren<QLineEdit *>())
+            QVERIFY(limit->accessibleName().contains("band limit (MHz)"));
+
+        LinkFlags flags;
+        CReadWriteDlg readWrite("Read data", LinkDirection::Read, "/nonexistent", document_.image,
+                                flags, nullptr);
+        check(&readWrite, "Read data");
+        std::string port = "COM1";
+        CPortDlg portDlg(port, nullptr);
+        check(&portDlg, "Port");
+        CCsvImportDlg import(nullptr);
+        check(&import, "Import channels");
+        CAboutDlg about(nullptr);
+        check(&about, "About");
         qInfo("%s", qPrintable(unnamedReport_.join("; ")));
     }
 };
