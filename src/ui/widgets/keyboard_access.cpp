@@ -10,7 +10,6 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QRadioButton>

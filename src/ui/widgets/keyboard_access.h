@@ -9,7 +9,8 @@ class QTabWidget;
 class QWidget;
 
 // Every control Tab may visit, in visual column order: the dialog's own controls around its
-// tab widget, each tab page's controls after the tab bar. Hidden and disabled ones included.
+// tab widget, each tab page's controls after the tab bar. Disabled ones are included, those
+// hidden within their page are not (it is made again at every Tab press).
 std::vector<QWidget *> TabChain(QWidget *window);
 // Tab (next) or Shift+Tab along TabChain, skipping what is hidden or disabled, wrapping at the
 // ends. A window calls it from focusNextPrevChild: it does not depend on Qt's focus chain,
