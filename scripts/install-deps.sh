@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config libgtest-dev qt6-base-dev libgl-dev libcsv-dev libcli11-dev
-          libtomlplusplus-dev
+          libtomlplusplus-dev pandoc
           desktop-file-utils dpkg-dev file ccache poppler-utils fonts-urw-base35 clang
           libclang-rt-14-dev debhelper help2man udev lintian appstream bash-completion man-db "$@")
 missing=()

@@ -17,7 +17,7 @@ files=(bin/dpmr-cps bin/dpmr-tool bin/dpmr-radio-sim
        share/metainfo/org.example.dpmr_cps.metainfo.xml
        share/bash-completion/completions/dpmr-tool
        share/man/man1/dpmr-cps.1 share/man/man1/dpmr-tool.1 share/man/man1/dpmr-radio-sim.1
-       share/doc/dpmr-cps/README.md
+       share/doc/dpmr-cps/README.md share/dpmr-cps/manual/index.html
        lib/udev/rules.d/70-dpmr-cps-serial.rules)
 for size in 16 32 48 64 128 256; do
     files+=("share/icons/hicolor/${size}x$size/apps/dpmr-cps.png")

@@ -39,7 +39,7 @@ listing=$(dpkg-deb -c "$deb")
 for f in usr/bin/dpmr-cps usr/bin/dpmr-tool usr/bin/dpmr-radio-sim \
     usr/share/man/man1/dpmr-tool.1.gz usr/share/metainfo/org.example.dpmr_cps.metainfo.xml \
     usr/share/bash-completion/completions/dpmr-tool usr/share/doc/dpmr-cps/copyright \
-    usr/share/doc/dpmr-cps/README.md usr/share/icons/hicolor/256x256/apps/dpmr-cps.png \
+    usr/share/doc/dpmr-cps/README.md usr/share/dpmr-cps/manual/index.html usr/share/icons/hicolor/256x256/apps/dpmr-cps.png \
     "$(pkg-config --variable=udevdir udev | sed 's|^/||')/rules.d/70-dpmr-cps-serial.rules"; do
     grep -q " \./$f\$" <<<"$listing" || fail "the package lacks /$f"
 done

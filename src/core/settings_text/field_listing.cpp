@@ -1,11 +1,22 @@
 #include "core/settings_text/field_listing.h"
 
 #include "core/app/page_registry.h"
+#include "core/fields/field_help.h"
 #include "core/image/factory_defaults.h"
 #include "core/settings_text/rule_text.h"
 #include "core/settings_text/setting_list.h"
 
 namespace dpmr {
+
+namespace {
+
+std::string EscapeCell(std::string text) {
+    for (std::size_t at = 0; (at = text.find('|', at)) != text.npos; at += 2)
+        text.replace(at, 1, "\\|");
+    return text;
+}
+
+} // namespace
 
 std::vector<FieldEntry> FieldEntries() {
     Image image;
@@ -14,11 +25,18 @@ std::vector<FieldEntry> FieldEntries() {
     for (const PageTable *page : PageRegistry()) {
         const std::string section =
             IsManyRecordPage(*page) ? std::string(page->name) + ".N" : std::string(page->name);
-        for (const FieldDef &field : page->fields)
-            entries.push_back({section + "." + field.name, DescribeRule(field.rule, image)});
+        for (const FieldDef &field : page->fields) {
+            const FieldHelp *help = FindFieldHelp(page->name, field.name);
+            entries.push_back({section + "." + field.name,
+                               DescribeRule(field.rule, image, help ? help->unit : ""),
+                               help ? std::string(help->meaning) : std::string()});
+        }
     }
     const auto list = [&](const char *name, const char *column, const char *rule) {
-        entries.push_back({std::string(name) + ".N." + column, rule});
+        const std::string_view key = column;
+        const FieldHelp *help = FindFieldHelp(name, key.substr(0, key.find("_K")));
+        entries.push_back({std::string(name) + ".N." + column, rule,
+                           help ? std::string(help->meaning) : std::string()});
     };
     list(kContactsSection, "name", "text, unique; rows 1..N are the whole list, sorted by name");
     list(kContactsSection, "number", "up to 7 digits, unique");
@@ -39,12 +57,10 @@ std::string FieldListing() {
         const std::string head = entry.name.substr(0, entry.name.rfind('.'));
         if (head != section) {
             section = head;
-            out += "\n## " + section + "\n\n| field | value |\n|---|---|\n";
+            out += "\n## " + section + "\n\n| field | value | meaning |\n|---|---|---|\n";
         }
-        std::string rule = entry.rule;
-        for (std::size_t at = 0; (at = rule.find('|', at)) != rule.npos; at += 2)
-            rule.replace(at, 1, "\\|");
-        out += "| `" + entry.name + "` | " + rule + " |\n";
+        out += "| `" + entry.name + "` | " + EscapeCell(entry.rule) + " | " +
+               EscapeCell(entry.meaning) + " |\n";
     }
     return out;
 }

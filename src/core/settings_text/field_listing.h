@@ -10,6 +10,7 @@ namespace dpmr {
 struct FieldEntry {
     std::string name; // "channel.N.rx_freq" (N a record number), "basic.squelch"
     std::string rule; // DescribeRule of a new code plug
+    std::string meaning;
 };
 
 std::vector<FieldEntry> FieldEntries();

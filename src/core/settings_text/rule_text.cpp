@@ -34,11 +34,13 @@ bool IsDecimal(std::string_view text) {
 
 } // namespace
 
-std::string DescribeRule(const FieldRule &rule, const Image &image) {
+std::string DescribeRule(const FieldRule &rule, const Image &image, std::string_view unit) {
     switch (rule.kind) {
     case RuleKind::Number: {
         std::string text = NumberText({.decimals = rule.decimals}, rule.min) + ".." +
                            NumberText({.decimals = rule.decimals}, rule.max);
+        if (!unit.empty())
+            text += " " + std::string(unit);
         if (rule.step != 1)
             text += " step " + NumberText({.decimals = rule.decimals}, rule.step);
         if (rule.zeroWord)

@@ -12,7 +12,8 @@ namespace dpmr {
 
 // "0..9", "0.0..25.5 step 0.5, 0 = Off", "one of: Narrow, Wide", "MHz", "text, 16 characters".
 // Choices that come from the image are those of `image`.
-std::string DescribeRule(const FieldRule &rule, const Image &image);
+// A number's unit ("s") follows its range: "0..30 s".
+std::string DescribeRule(const FieldRule &rule, const Image &image, std::string_view unit = {});
 
 // Empty when `text` is a value the field takes (numbers past the ends are fine: the rule
 // clamps them as the editor does); otherwise why not, in a few words.

@@ -15,14 +15,21 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent) {
     auto *licence = new QLabel("Free software under the GNU General Public License, version 3 or "
                                "later (GPL-3.0-or-later), without any warranty.",
                                this);
+    // The project's page, opened in the browser; reachable with Tab, opened with Enter.
+    auto *link = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(kProjectLink), this);
+    link->setObjectName("projectLink");
+    link->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    link->setOpenExternalLinks(true);
+    link->setAccessibleName(tr("Project page"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto *layout = new QGridLayout(this);
-    layout->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
+    layout->addWidget(icon, 0, 0, 4, 1, Qt::AlignTop);
     layout->addWidget(version, 0, 1);
     layout->addWidget(purpose, 1, 1);
     layout->addWidget(licence, 2, 1);
-    layout->addWidget(buttons, 3, 0, 1, 2);
+    layout->addWidget(link, 3, 1);
+    layout->addWidget(buttons, 4, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

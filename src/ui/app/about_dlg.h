@@ -2,6 +2,9 @@
 
 #include <QDialog>
 
+// Where the project lives: sources, releases and the issue tracker.
+inline constexpr const char *kProjectLink = "https://dpmr-cps.example.org";
+
 class CAboutDlg : public QDialog {
     Q_OBJECT
 public:

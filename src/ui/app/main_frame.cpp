@@ -15,6 +15,7 @@
 #include "ui/channels/channel_table_view.h"
 #include "ui/channels/program_view.h"
 #include "ui/link/link_commands.h"
+#include "ui/widgets/manual.h"
 #include "ui/widgets/message_box.h"
 #include "ui/widgets/status_notice.h"
 
@@ -275,6 +276,11 @@ void CMainFrame::CreateMenus() {
     setting->addAction(action(Command::Port));
 
     QMenu *help = menuBar()->addMenu("&Help");
+    QAction *manual = help->addAction(tr("Manual"));
+    manual->setObjectName("manualAction");
+    manual->setShortcut(QKeySequence::HelpContents);
+    manual->setStatusTip(tr("Open the user manual"));
+    connect(manual, &QAction::triggered, this, [this] { ShowManual(this, "index.html"); });
     help->addAction(action(Command::About));
 }
 

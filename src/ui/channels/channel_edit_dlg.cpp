@@ -14,7 +14,7 @@ CChannelEditDlg::CChannelEditDlg(CodePlugDocument &document, int channel, QWidge
     : CEditorDlg(parent), ui_(std::make_unique<Ui::CChannelEditDlg>()), document_(document),
       channel_(std::clamp(channel, 1, kChannelCount)) {
     ui_->setupUi(this);
-    binder_ = new FieldBinder(this, ChannelEditFields());
+    binder_ = new FieldBinder(this, ChannelEditFields(), kChannelEditPage.name);
     binder_->context = [this] { return Context(); };
     binder_->onCommit = [this](int field) { OnCommit(field); };
 

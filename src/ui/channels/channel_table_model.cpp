@@ -33,6 +33,10 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
         return {};
     if (orientation == Qt::Vertical)
         return QString::asprintf("%d", section + 1);
+    // The number column is hidden (the row header shows the numbers) but still in the
+    // accessibility tree: a screen reader reads its header.
+    if (section == kColNumber)
+        return QStringLiteral("No.");
     if (section >= 0 && section < kChannelColumns)
         return QString::fromUtf8(ChannelColumns()[section].header);
     return {};

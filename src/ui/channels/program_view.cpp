@@ -4,6 +4,7 @@
 #include "ui/channels/channel_table_model.h"
 #include "ui/channels/channel_table_view.h"
 #include "ui/widgets/character_filter.h"
+#include "ui/widgets/combo_accessible.h"
 #include "ui/widgets/dialog_units.h"
 #include "ui/widgets/message_box.h"
 
@@ -36,6 +37,12 @@ CProgramView::CProgramView(CodePlugDocument &document, QWidget *parent)
         CharacterFilter::Install(edit, "0123456789");
         edit->setAlignment(Qt::AlignCenter);
     }
+    // Named for a screen reader: the chooser by its label, the limits by what they are.
+    InstallComboBoxAccessibility();
+    rangeLabel_->setBuddy(band_);
+    band_->setAccessibleName(tr("Freq Range"));
+    low_->setAccessibleName(tr("Lower band limit (MHz)"));
+    high_->setAccessibleName(tr("Upper band limit (MHz)"));
     dash_ = new QLabel("-", this);
     dash_->setAlignment(Qt::AlignCenter);
     channelEdit_ = new QPushButton("Channel edit", this);
@@ -44,6 +51,7 @@ CProgramView::CProgramView(CodePlugDocument &document, QWidget *parent)
     model_ = new ChannelTableModel(document_, this);
     delegate_ = new ChannelCellDelegate(this);
     table_->setModel(model_);
+    table_->setAccessibleName(tr("Channels"));
     table_->setItemDelegate(delegate_);
     table_->hideColumn(kColNumber); // the number column is the vertical header
     table_->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);

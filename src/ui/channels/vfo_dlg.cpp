@@ -9,7 +9,7 @@ using namespace dpmr;
 CVfoDlg::CVfoDlg(CodePlugDocument &document, QWidget *parent)
     : CEditorDlg(parent), ui_(std::make_unique<Ui::CVfoDlg>()), document_(document) {
     ui_->setupUi(this);
-    binder_ = new FieldBinder(this, VfoEditFields());
+    binder_ = new FieldBinder(this, VfoEditFields(), kVfoEditPage.name);
     binder_->context = [this] { return Context(); };
     binder_->onCommit = [this](int field) { OnCommit(field); };
     // The transmit frequency follows from receive, direction and offset.

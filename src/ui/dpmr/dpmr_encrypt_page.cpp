@@ -14,7 +14,7 @@ CDpmrEncryptPage::CDpmrEncryptPage(CodePlugDocument &document, QWidget *parent)
     encrypt_->setObjectName(kDpmrEncryptSwitchPage.fields[0].name);
     pageLayout()->insertWidget(0, encrypt_);
     setTabOrder(encrypt_, grid());
-    binder_ = new FieldBinder(this, kDpmrEncryptSwitchPage.fields);
+    binder_ = new FieldBinder(this, kDpmrEncryptSwitchPage.fields, kDpmrEncryptSwitchPage.name);
     connect(encrypt_, &QCheckBox::clicked, this, &CListPage::SetEditable);
 }
 

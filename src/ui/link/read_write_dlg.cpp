@@ -66,6 +66,7 @@ CReadWriteDlg::CReadWriteDlg(const QString &title, dpmr::LinkDirection direction
     progress_->setRange(0, dpmr::kLinkBlockCount);
     progress_->setValue(0);
     progress_->setTextVisible(false);
+    progress_->setAccessibleName(tr("Progress"));
     percent_ = new QLabel("0%", this);
     percent_->setAlignment(Qt::AlignCenter);
     start_ = new QPushButton("Start", this);

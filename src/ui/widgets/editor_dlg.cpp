@@ -1,5 +1,8 @@
 #include "ui/widgets/editor_dlg.h"
 
+#include "ui/widgets/keyboard_access.h"
+#include "ui/widgets/manual.h"
+
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -29,6 +32,10 @@ void CEditorDlg::done(int result) {
 
 void CEditorDlg::keyPressEvent(QKeyEvent *event) {
     const int key = event->key();
+    if (key == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        ShowManual(this, ManualTopicFor(this));
+        return;
+    }
     const bool enterOrEsc = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
     if (enterOrEsc && SwallowsKey(key)) {
         event->accept();
@@ -38,9 +45,15 @@ void CEditorDlg::keyPressEvent(QKeyEvent *event) {
 }
 
 void CEditorDlg::showEvent(QShowEvent *event) {
-    if (!closeButton_)
+    if (!closeButton_) {
         AddCloseButton(); // after the subclass built its layout
+        PrepareForKeyboard(this);
+    }
     QDialog::showEvent(event);
+}
+
+bool CEditorDlg::focusNextPrevChild(bool next) {
+    return MoveFocusInVisualOrder(this, next);
 }
 
 void CEditorDlg::AddCloseButton() {

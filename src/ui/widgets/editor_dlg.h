@@ -27,6 +27,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void done(int result) override;
     void showEvent(QShowEvent *event) override;
+    // Tab and Shift+Tab go through the controls column by column, every one once.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void AddCloseButton();

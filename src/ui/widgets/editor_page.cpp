@@ -17,7 +17,7 @@ CTablePage::~CTablePage() {
 }
 
 void CTablePage::Bind() {
-    binder_ = new FieldBinder(this, table_.fields);
+    binder_ = new FieldBinder(this, table_.fields, table_.name);
     binder_->context = [this] { return Context(); };
 }
 

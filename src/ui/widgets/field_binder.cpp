@@ -1,5 +1,8 @@
 #include "ui/widgets/field_binder.h"
 
+#include "core/settings_text/field_tooltip.h"
+#include "ui/widgets/buddy_names.h"
+#include "ui/widgets/combo_accessible.h"
 #include "ui/widgets/tone_chooser.h"
 #include "ui/widgets/typing_limits.h"
 
@@ -13,9 +16,11 @@
 
 using namespace dpmr;
 
-FieldBinder::FieldBinder(QWidget *form, std::span<const FieldDef> fields)
-    : QObject(form), fields_(fields), carried_(fields.size()) {
+FieldBinder::FieldBinder(QWidget *form, std::span<const FieldDef> fields, std::string_view page)
+    : QObject(form), fields_(fields), page_(page), carried_(fields.size()) {
     controls_.resize(fields.size());
+    InstallComboBoxAccessibility();
+    const QHash<QWidget *, QString> labels = BuddyLabelTexts(form);
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const QString name = QString::fromLatin1(fields[i].name);
         QWidget *control = form->findChild<QWidget *>(name);
@@ -23,6 +28,10 @@ FieldBinder::FieldBinder(QWidget *form, std::span<const FieldDef> fields)
         if (!control)
             continue;
         const int field = static_cast<int>(i);
+        // Announced by its label, never by the value it shows (a drop-down's current entry).
+        const QString label = labels.value(control);
+        if (!label.isEmpty())
+            control->setAccessibleName(label);
         control->installEventFilter(this);
         if (auto *edit = qobject_cast<QLineEdit *>(control)) {
             ApplyTypingLimits(edit, fields[i].rule);
@@ -43,14 +52,35 @@ FieldBinder::FieldBinder(QWidget *form, std::span<const FieldDef> fields)
         for (int direction : {+1, -1}) {
             auto *arrow =
                 form->findChild<QAbstractButton *>(name + (direction > 0 ? "_up" : "_down"));
-            if (arrow)
-                connect(arrow, &QAbstractButton::clicked, this,
-                        [this, field, direction] { Step(field, direction); });
+            if (!arrow)
+                continue;
+            connect(arrow, &QAbstractButton::clicked, this,
+                    [this, field, direction] { Step(field, direction); });
+            const QString base =
+                control->accessibleName().isEmpty() ? name : control->accessibleName();
+            arrow->setAccessibleName(direction > 0 ? tr("%1, up").arg(base)
+                                                   : tr("%1, down").arg(base));
         }
     }
 }
 
+void FieldBinder::SetHelp(const Image &image) {
+    if (page_.empty())
+        return;
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        QWidget *widget = controls_[i].data();
+        if (!widget)
+            continue;
+        const QString help = QString::fromStdString(FieldTooltip(page_, fields_[i], image));
+        widget->setToolTip(help);
+        widget->setWhatsThis(help);
+        if (auto *combo = qobject_cast<QComboBox *>(widget); combo && combo->lineEdit())
+            combo->lineEdit()->setToolTip(help);
+    }
+}
+
 void FieldBinder::FillChoices(const Image &image) {
+    SetHelp(image);
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         auto *combo = qobject_cast<QComboBox *>(controls_[i].data());
         if (!combo)

@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <functional>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 class QWidget;
@@ -19,10 +21,13 @@ public:
     // Controls: QLineEdit (number, text, digits, frequency), QComboBox (choice; an editable
     // one for tones), QCheckBox (check), QSpinBox-like arrows come from a QLineEdit plus a
     // QAbstractSpinBox named "<field>_spin" or from Up/Down in the edit. Fields without a
-    // control on the form are carried through unchanged.
-    FieldBinder(QWidget *form, std::span<const dpmr::FieldDef> fields);
+    // control on the form are carried through unchanged. Each control is named for a screen
+    // reader by its buddy label, its arrows by the label and their direction; with the page's
+    // name it gets a tooltip and What's This from the field's rule and meaning.
+    FieldBinder(QWidget *form, std::span<const dpmr::FieldDef> fields, std::string_view page = {});
 
-    // Choice lists (from the image), tone lists, limits and filters.
+    // Choice lists (from the image), tone lists, limits and filters; the tooltips name the
+    // choices of this image.
     void FillChoices(const dpmr::Image &image);
     void LoadControls(const dpmr::FieldTexts &texts);
     // Ends an edit still open (its commit runs first), then reads every control.
@@ -52,7 +57,10 @@ private:
     void Commit(int field);
     void Step(int field, int direction);
 
+    void SetHelp(const dpmr::Image &image);
+
     std::span<const dpmr::FieldDef> fields_;
+    std::string page_;
     std::vector<QPointer<QWidget>> controls_;
     dpmr::FieldTexts carried_; // fields without a control keep their loaded text
     bool loading_ = false;
