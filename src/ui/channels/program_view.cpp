@@ -26,7 +26,7 @@ constexpr int kCellPadding = 14;
 
 CProgramView::CProgramView(CodePlugDocument &document, QWidget *parent)
     : QWidget(parent), document_(document) {
-    rangeLabel_ = new QLabel("Freq Range", this);
+    rangeLabel_ = new QLabel(tr("Freq Range"), this);
     band_ = new QComboBox(this);
     for (const std::string &choice : BandChoices())
         band_->addItem(QString::fromStdString(choice));
@@ -38,7 +38,7 @@ CProgramView::CProgramView(CodePlugDocument &document, QWidget *parent)
     }
     dash_ = new QLabel("-", this);
     dash_->setAlignment(Qt::AlignCenter);
-    channelEdit_ = new QPushButton("Channel edit", this);
+    channelEdit_ = new QPushButton(tr("Channel edit"), this);
 
     table_ = new ChannelTableView(this);
     model_ = new ChannelTableModel(document_, this);
@@ -218,11 +218,12 @@ void CProgramView::OnBandSelected(int index) {
     CommitOpenEdit();
     const BandLimits next = LimitsAfterSelecting(document_.table, document_.limits, index);
     if (const int outside = ChannelsOutsideBand(document_.table, next); outside > 0) {
-        const QString question = QString("%1 outside %2-%3 MHz. Change the band anyway?")
-                                     .arg(outside == 1 ? QString("1 channel lies")
-                                                       : QString("%1 channels lie").arg(outside))
-                                     .arg(next.low / kUnitsPerMHz)
-                                     .arg(next.high / kUnitsPerMHz);
+        const QString question =
+            (outside == 1
+                 ? tr("1 channel lies outside %2-%3 MHz. Change the band anyway?")
+                 : tr("%1 channels lie outside %2-%3 MHz. Change the band anyway?").arg(outside))
+                .arg(next.low / kUnitsPerMHz)
+                .arg(next.high / kUnitsPerMHz);
         if (QMessageBox::question(this, kProgramCaption, question,
                                   QMessageBox::Yes | QMessageBox::No,
                                   QMessageBox::No) != QMessageBox::Yes) {

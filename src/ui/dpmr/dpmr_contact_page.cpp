@@ -17,15 +17,15 @@ enum Column { kName = 1, kNumber = 2, kType = 3 };
 CDpmrContactPage::CDpmrContactPage(CodePlugDocument &document, QWidget *parent)
     : CEditorPage(document, parent), ui_(std::make_unique<Ui::CDpmrContactPage>()) {
     ui_->setupUi(this);
-    GridColumn name{"Name", 1200};
+    GridColumn name{QT_TRANSLATE_NOOP("CEditGrid", "Name"), 1200};
     name.maxLength = 8;
-    GridColumn number{"Number", 1200};
+    GridColumn number{QT_TRANSLATE_NOOP("CEditGrid", "Number"), 1200};
     number.charset = "0123456789";
     number.maxLength = 7;
-    GridColumn type{"Type", 1200};
+    GridColumn type{QT_TRANSLATE_NOOP("CEditGrid", "Type"), 1200};
     type.kind = GridColumn::Kind::DropDown;
     type.choices = {kSingleCall, kGroupCall, kAllCall};
-    ui_->grid->SetColumns({{"No.", 750}, name, number, type});
+    ui_->grid->SetColumns({{QT_TRANSLATE_NOOP("CEditGrid", "No."), 750}, name, number, type});
     ui_->grid->horizontalHeader()->setStretchLastSection(true);
     ui_->grid->endEdit = [this](int row, int column, QString &text) {
         return OnEdit(row, column, text);

@@ -11,7 +11,7 @@ CDpmrEncryptPage::CDpmrEncryptPage(CodePlugDocument &document, QWidget *parent)
     : CNumberedListPage(document, parent), ui_(std::make_unique<Ui::CDpmrEncryptPage>()) {
     ui_->setupUi(this);
     binder_ = new FieldBinder(this, kDpmrEncryptSwitchPage.fields);
-    GridColumn key{"Key", 1800};
+    GridColumn key{QT_TRANSLATE_NOOP("CEditGrid", "Key"), 1800};
     key.charset = QString::fromLatin1(kKeyCharacters.data(), kKeyCharacters.size());
     key.maxLength = 8;
     key.upperCase = true;

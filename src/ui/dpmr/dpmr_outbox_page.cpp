@@ -9,7 +9,7 @@ using namespace dpmr;
 CDpmrOutboxPage::CDpmrOutboxPage(CodePlugDocument &document, QWidget *parent)
     : CNumberedListPage(document, parent), ui_(std::make_unique<Ui::CDpmrOutboxPage>()) {
     ui_->setupUi(this);
-    GridColumn content{"Content", 7000};
+    GridColumn content{QT_TRANSLATE_NOOP("CEditGrid", "Content"), 7000};
     content.maxLength = static_cast<int>(kMessageLength);
     Wire(ui_->grid, ui_->add, ui_->insert, ui_->remove, content);
 }

@@ -8,7 +8,7 @@ void CNumberedListPage::Wire(CEditGrid *grid, QPushButton *add, QPushButton *ins
     add_ = add;
     insert_ = insert;
     remove_ = remove;
-    grid_->SetColumns({{"No.", 500}, column});
+    grid_->SetColumns({{QT_TRANSLATE_NOOP("CEditGrid", "No."), 500}, column});
     grid_->horizontalHeader()->setStretchLastSection(true);
     // One line per entry: a long message shows its start, the whole text in its tip and in
     // the editor.

@@ -20,11 +20,11 @@ CEditGrid *CDtmfAutoDialPage::grid() const {
 
 void CDtmfAutoDialPage::FillChoices() {
     const dpmr::FieldRule &rule = dpmr::kAutoDialCodeRule;
-    GridColumn code{"Code", 2500};
+    GridColumn code{QT_TRANSLATE_NOOP("CEditGrid", "Code"), 2500};
     code.charset = QString::fromLatin1(rule.charset.data(), static_cast<int>(rule.charset.size()));
     code.maxLength = rule.maxLength;
     code.upperCase = true;
-    ui_->grid->SetColumns({{"No.", 500}, code});
+    ui_->grid->SetColumns({{QT_TRANSLATE_NOOP("CEditGrid", "No."), 500}, code});
     ui_->grid->horizontalHeader()->setStretchLastSection(true);
     ui_->grid->SetRowCount(dpmr::kDtmfAutoDialCount);
     // Pasted or typed text reaches the cell as the filter leaves it.

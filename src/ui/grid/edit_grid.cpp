@@ -4,6 +4,7 @@
 #include "ui/widgets/typing_limits.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -121,6 +122,11 @@ CEditGrid::CEditGrid(QWidget *parent) : QTableWidget(parent) {
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
 }
 
+// Pages mark their headers with QT_TRANSLATE_NOOP("CEditGrid", ...).
+static QString HeaderText(const GridColumn &column) {
+    return QCoreApplication::translate("CEditGrid", column.header.toUtf8().constData());
+}
+
 void CEditGrid::SetColumns(const std::vector<GridColumn> &columns) {
     columns_ = columns;
     if (!columns_.empty())
@@ -128,13 +134,13 @@ void CEditGrid::SetColumns(const std::vector<GridColumn> &columns) {
     setColumnCount(static_cast<int>(columns_.size()));
     QStringList headers;
     for (const GridColumn &column : columns_)
-        headers << column.header;
+        headers << HeaderText(column);
     setHorizontalHeaderLabels(headers);
     const QFontMetrics metrics(font());
     for (int c = 0; c < columnCount(); ++c) {
         const GridColumn &column = columns_[static_cast<std::size_t>(c)];
         int width = std::max(column.widthTwips / kTwipsPerPixel,
-                             metrics.horizontalAdvance(column.header) + 14);
+                             metrics.horizontalAdvance(HeaderText(column)) + 14);
         for (const QString &choice : column.choices)
             width = std::max(width, metrics.horizontalAdvance(choice) + 3 * metrics.height());
         setColumnWidth(c, width);

@@ -54,10 +54,10 @@ CEditGrid *COneKeyPage::grid() const {
 void COneKeyPage::FillChoices() {
     using Kind = GridColumn::Kind;
     ui_->grid->SetColumns({{"", 500},
-                           {"Call mode", 1200, Kind::DropDown},
-                           {"Call list", 3000, Kind::DropDown},
-                           {"Call type", 1200, Kind::DropDown},
-                           {"Msg", 1200, Kind::DropDown}});
+                           {QT_TRANSLATE_NOOP("CEditGrid", "Call mode"), 1200, Kind::DropDown},
+                           {QT_TRANSLATE_NOOP("CEditGrid", "Call list"), 3000, Kind::DropDown},
+                           {QT_TRANSLATE_NOOP("CEditGrid", "Call type"), 1200, Kind::DropDown},
+                           {QT_TRANSLATE_NOOP("CEditGrid", "Msg"), 1200, Kind::DropDown}});
     ui_->grid->SetRowCount(kOneKeyCount);
     contacts_ = OneKeyContactChoices(document_.image);
     autoDial_ = AutoDialChoices(document_.image);

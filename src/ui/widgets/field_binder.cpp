@@ -1,7 +1,10 @@
 #include "ui/widgets/field_binder.h"
 
+#include "ui/widgets/core_text.h"
 #include "ui/widgets/tone_chooser.h"
 #include "ui/widgets/typing_limits.h"
+
+#include "core/image/tone.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -61,8 +64,10 @@ void FieldBinder::FillChoices(const Image &image) {
             FillToneChooser(combo);
             continue;
         }
+        // The list shows the words in the user's language and keeps the core's own text as the
+        // item's data: that is what the rule turns into a code.
         for (const ChoiceItem &item : ChoicesOf(fields_[i].rule, image))
-            combo->addItem(QString::fromStdString(item.text));
+            combo->addItem(UiText(item.text), QString::fromStdString(item.text));
         combo->setCurrentIndex(-1);
     }
 }
@@ -76,9 +81,9 @@ void FieldBinder::SetText(int field, const QString &text) {
     } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
         const QSignalBlocker block(combo);
         if (combo->isEditable())
-            combo->setEditText(text);
+            combo->setEditText(text == NoToneText() ? UiText(text.toStdString()) : text);
         else
-            combo->setCurrentIndex(text.isEmpty() ? -1 : combo->findText(text, Qt::MatchExactly));
+            combo->setCurrentIndex(text.isEmpty() ? -1 : combo->findData(text));
     } else if (auto *check = qobject_cast<QAbstractButton *>(widget)) {
         check->setChecked(text == "1");
     }
@@ -98,13 +103,27 @@ FieldTexts FieldBinder::Texts() const {
         if (auto *edit = qobject_cast<QLineEdit *>(widget))
             texts[i] = edit->text().toStdString();
         else if (auto *combo = qobject_cast<QComboBox *>(widget))
-            texts[i] = combo->isEditable() || combo->currentIndex() >= 0
-                           ? combo->currentText().toStdString()
-                           : std::string();
+            texts[i] = ComboText(combo).toStdString();
         else if (auto *check = qobject_cast<QAbstractButton *>(widget))
             texts[i] = check->isChecked() ? "1" : "0";
     }
     return texts;
+}
+
+QString FieldBinder::NoToneText() {
+    return QString::fromStdString(ToneList().front());
+}
+
+QString FieldBinder::ComboText(const QComboBox *combo) {
+    if (combo->isEditable()) {
+        // A tone typed or picked as the shown word for no tone is the core's word again.
+        const QString shown = combo->currentText();
+        return shown == UiText(NoToneText().toStdString()) ? NoToneText() : shown;
+    }
+    if (combo->currentIndex() < 0)
+        return {};
+    const QVariant data = combo->currentData();
+    return data.isValid() ? data.toString() : combo->currentText();
 }
 
 FieldTexts FieldBinder::StoreControls() {

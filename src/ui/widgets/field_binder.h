@@ -11,6 +11,8 @@
 #include <span>
 #include <vector>
 
+class QComboBox;
+
 class QWidget;
 
 class FieldBinder : public QObject {
@@ -49,6 +51,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The core's word for no tone, and what a combo holds in the core's words.
+    static QString NoToneText();
+    static QString ComboText(const QComboBox *combo);
     void Commit(int field);
     void Step(int field, int direction);
 
