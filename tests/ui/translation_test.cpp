@@ -6,6 +6,7 @@
 
 #include "core/app/code_plug_document.h"
 #include "core/app/shown_texts.h"
+#include "core/channels/channel_editor.h"
 #include "core/channels/channel_table.h"
 #include "ui/app/editor_commands.h"
 #include "ui/app/main_frame.h"
@@ -49,7 +50,7 @@ bool HasLetter(const QString &text) {
 
 // Every text a user reads on a dialog, in a fixed order, each with where it was found.
 QStringList ShownTexts(QWidget *dialog) {
-    QStringList texts{dialog->windowTitle()};
+    QStringList texts{": " + dialog->windowTitle()};
     for (QWidget *widget : dialog->findChildren<QWidget *>()) {
         const QString where = widget->objectName() + ": ";
         if (auto *label = qobject_cast<QLabel *>(widget))
@@ -61,7 +62,8 @@ QStringList ShownTexts(QWidget *dialog) {
         else if (auto *tabs = qobject_cast<QTabWidget *>(widget))
             for (int i = 0; i < tabs->count(); ++i)
                 texts << where + tabs->tabText(i);
-        if (auto *combo = qobject_cast<QComboBox *>(widget))
+        // Editable lists hold tones (D023N), which no language changes.
+        if (auto *combo = qobject_cast<QComboBox *>(widget); combo && !combo->isEditable())
             for (int i = 0; i < combo->count(); ++i)
                 texts << where + combo->itemText(i);
     }
@@ -176,15 +178,20 @@ private slots:
         CRecentFilesMenu menu(recent, &frame);
         ModalCloser closer;
         menu.actions().first()->trigger();
-        QTRY_COMPARE(closer.texts.size(), 2);
-        QVERIFY2(closer.texts[0].contains("existiert nicht mehr"), qPrintable(closer.texts[0]));
-        QCOMPARE(closer.texts[1], QString("Sie wurde aus der Liste der zuletzt geöffneten "
-                                          "Dateien entfernt."));
+        QTRY_COMPARE(closer.texts.size(), 1);
+        QVERIFY2(closer.texts[0].contains("existiert nicht mehr") &&
+                     closer.texts[0].contains("Sie wurde aus der Liste der zuletzt geöffneten "
+                                              "Dateien entfernt."),
+                 qPrintable(closer.texts[0]));
         app.ExitInstance();
     }
 
     void everyFormTextAndCoreTextIsTranslated() {
-        const std::set<QString> kept = KeptAsTheyAre();
+        std::set<QString> kept = KeptAsTheyAre();
+        // Names the user gave (the new document's contacts) are no text of the program.
+        for (const ChoiceItem &contact : ContactChoices(document_.image))
+            if (contact.code != 0)
+                kept.insert(QString::fromStdString(contact.text));
         QVERIFY(kept.count("VOX") == 1); // the file was read
         QStringList untranslated;
         for (const EditorCommand &command : EditorCommands()) {
@@ -233,7 +240,7 @@ private slots:
         QAbstractItemModel *model = app.mainFrame()->view()->table()->model();
         QVERIFY(model->setData(model->index(0, kColRxFreq), "438.5"));
         const QModelIndex power = model->index(0, kColPower);
-        ChannelCellDelegate delegate;
+        ChannelCellDelegate delegate(nullptr);
         std::unique_ptr<QWidget> editor(delegate.createEditor(nullptr, {}, power));
         auto *combo = qobject_cast<QComboBox *>(editor.get());
         QVERIFY(combo);
