@@ -82,8 +82,12 @@ void FieldBinder::SetText(int field, const QString &text) {
         const QSignalBlocker block(combo);
         if (combo->isEditable())
             combo->setEditText(text == NoToneText() ? UiText(text.toStdString()) : text);
-        else
-            combo->setCurrentIndex(text.isEmpty() ? -1 : combo->findData(text));
+        else if (text.isEmpty())
+            combo->setCurrentIndex(-1);
+        else if (const int at = combo->findData(text); at >= 0)
+            combo->setCurrentIndex(at);
+        else // a list filled by its page, without the core's words as data
+            combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
     } else if (auto *check = qobject_cast<QAbstractButton *>(widget)) {
         check->setChecked(text == "1");
     }
