@@ -418,7 +418,7 @@
     </message>
     <message>
         <source>&amp;Insert</source>
-        <translation>&amp;Einfügen</translation>
+        <translation>Leeren Kanal &amp;einfügen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -441,7 +441,7 @@
     </message>
     <message>
         <source>&amp;Insert</source>
-        <translation>&amp;Einfügen</translation>
+        <translation>Leeren Kanal &amp;einfügen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -487,7 +487,7 @@
     </message>
     <message>
         <source>&amp;Insert</source>
-        <translation>&amp;Einfügen</translation>
+        <translation>Leeren Kanal &amp;einfügen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -631,7 +631,7 @@
     </message>
     <message>
         <source>Basic</source>
-        <translation>Grundeinstellungen</translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Encrypt</source>
@@ -675,7 +675,7 @@
     </message>
     <message>
         <source>One key</source>
-        <translation>Eine Taste</translation>
+        <translation>Ein-Tasten-Ruf</translation>
     </message>
     <message>
         <source>Side Key</source>
@@ -1351,7 +1351,7 @@ About</source>
     </message>
     <message>
         <source>&amp;Insert</source>
-        <translation>&amp;Einfügen</translation>
+        <translation>Leeren Kanal &amp;einfügen</translation>
     </message>
     <message>
         <source>Move &amp;up</source>

@@ -26,6 +26,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTranslator>
@@ -57,6 +58,9 @@ QStringList ShownTexts(QWidget *dialog) {
             texts << where + label->text();
         else if (auto *button = qobject_cast<QAbstractButton *>(widget))
             texts << where + button->text();
+        else if (auto *edit = qobject_cast<QLineEdit *>(widget);
+                 edit && !qobject_cast<QComboBox *>(edit->parentWidget()))
+            texts << where + edit->text(); // a number's word ("Off")
         else if (auto *group = qobject_cast<QGroupBox *>(widget))
             texts << where + group->title();
         else if (auto *tabs = qobject_cast<QTabWidget *>(widget))

@@ -4,6 +4,7 @@
 #include "ui/channels/channel_table_model.h"
 #include "ui/channels/channel_table_view.h"
 #include "ui/widgets/character_filter.h"
+#include "ui/widgets/core_text.h"
 #include "ui/widgets/dialog_units.h"
 #include "ui/widgets/message_box.h"
 
@@ -81,11 +82,10 @@ void CProgramView::LayOut() {
     int columnsWidth = 0;
     for (int column = 1; column < kChannelColumns; ++column) {
         int width = ChannelColumns()[column].widthTwips / kTwipsPerPixel;
-        width = std::max(width,
-                         metrics.horizontalAdvance(ChannelColumns()[column].header) + kCellPadding);
+        width = std::max(width, metrics.horizontalAdvance(UiText(ChannelColumns()[column].header)) +
+                                    kCellPadding);
         for (const std::string &choice : ColumnChoices(column))
-            width = std::max(width, metrics.horizontalAdvance(QString::fromStdString(choice)) +
-                                        kCellPadding);
+            width = std::max(width, metrics.horizontalAdvance(UiText(choice)) + kCellPadding);
         if (ChannelColumns()[column].editor == CellEditor::Frequency)
             width = std::max(width, metrics.horizontalAdvance("000.0000000") + kCellPadding);
         table_->setColumnWidth(column, width);

@@ -76,7 +76,8 @@ void FieldBinder::SetText(int field, const QString &text) {
     QWidget *widget = control(field);
     carried_.at(static_cast<std::size_t>(field)) = text.toStdString();
     if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
-        edit->setText(text); // never cut: typing limits apply to typing only
+        // never cut: typing limits apply to typing only
+        edit->setText(ShownWord(fields_[static_cast<std::size_t>(field)].rule, text));
         edit->setCursorPosition(0);
     } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
         const QSignalBlocker block(combo);
@@ -105,7 +106,7 @@ FieldTexts FieldBinder::Texts() const {
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         QWidget *widget = controls_[i].data();
         if (auto *edit = qobject_cast<QLineEdit *>(widget))
-            texts[i] = edit->text().toStdString();
+            texts[i] = CoreWord(fields_[i].rule, edit->text()).toStdString();
         else if (auto *combo = qobject_cast<QComboBox *>(widget))
             texts[i] = ComboText(combo).toStdString();
         else if (auto *check = qobject_cast<QAbstractButton *>(widget))
@@ -116,6 +117,20 @@ FieldTexts FieldBinder::Texts() const {
 
 QString FieldBinder::NoToneText() {
     return QString::fromStdString(ToneList().front());
+}
+
+QString FieldBinder::ShownWord(const FieldRule &rule, const QString &text) {
+    for (const char *word : {rule.zeroWord, rule.maxWord})
+        if (word && text == QLatin1String(word))
+            return UiText(word);
+    return text;
+}
+
+QString FieldBinder::CoreWord(const FieldRule &rule, const QString &shown) {
+    for (const char *word : {rule.zeroWord, rule.maxWord})
+        if (word && shown == UiText(word))
+            return QString::fromLatin1(word);
+    return shown;
 }
 
 QString FieldBinder::ComboText(const QComboBox *combo) {

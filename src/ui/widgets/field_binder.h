@@ -54,6 +54,9 @@ private:
     // The core's word for no tone, and what a combo holds in the core's words.
     static QString NoToneText();
     static QString ComboText(const QComboBox *combo);
+    // A number's word for 0 or its maximum ("Off") as shown, and back.
+    static QString ShownWord(const dpmr::FieldRule &rule, const QString &text);
+    static QString CoreWord(const dpmr::FieldRule &rule, const QString &shown);
     void Commit(int field);
     void Step(int field, int direction);
 
