@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>&amp;Signal type</source>
-        <translation>&amp;Signaltyp</translation>
+        <translation>Si&amp;gnaltyp</translation>
     </message>
     <message>
         <source>Band&amp;width</source>
@@ -262,7 +262,7 @@
     </message>
     <message>
         <source>&amp;Encrypt key</source>
-        <translation>&amp;Schlüssel</translation>
+        <translation>Sc&amp;hlüssel</translation>
     </message>
     <message>
         <source>&amp;Contact</source>
@@ -1240,7 +1240,7 @@ About</source>
     </message>
     <message>
         <source>&amp;Signal type</source>
-        <translation>&amp;Signaltyp</translation>
+        <translation>Si&amp;gnaltyp</translation>
     </message>
     <message>
         <source>Ban&amp;dwidth</source>
@@ -1280,7 +1280,7 @@ About</source>
     </message>
     <message>
         <source>&amp;Encrypt key</source>
-        <translation>&amp;Schlüssel</translation>
+        <translation>Sc&amp;hlüssel</translation>
     </message>
     <message>
         <source>&amp;Contact</source>
