@@ -8,6 +8,7 @@
 #include "core/app/shown_texts.h"
 #include "core/channels/channel_editor.h"
 #include "core/channels/channel_table.h"
+#include "core/dpmr/contact_list.h"
 #include "ui/app/editor_commands.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/program_app.h"
@@ -16,6 +17,7 @@
 #include "ui/channels/channel_cell_delegate.h"
 #include "ui/channels/channel_table_view.h"
 #include "ui/channels/program_view.h"
+#include "ui/grid/edit_grid.h"
 #include "ui/widgets/core_text.h"
 #include "ui_test_support.h"
 
@@ -255,6 +257,29 @@ private slots:
         QCOMPARE(power.data(Qt::EditRole).toString(), last);
         QCOMPARE(power.data(Qt::DisplayRole).toString(), UiText(last.toStdString()));
         app.ExitInstance();
+    }
+
+    void aListCellPickedInGermanKeepsTheCoresWord() {
+        InstallTranslations(kGerman);
+        document_.New();
+        std::unique_ptr<QDialog> dpmr = Open(EditorCommandFor(EditorId::Dpmr));
+        CEditGrid *grid = nullptr;
+        for (CEditGrid *candidate : dpmr->findChildren<CEditGrid *>())
+            if (candidate->columnCount() == 4) // No., name, number, type: the contacts
+                grid = candidate;
+        QVERIFY(grid);
+        const QModelIndex type = grid->model()->index(0, 3);
+        QAbstractItemDelegate *delegate = grid->itemDelegate();
+        std::unique_ptr<QWidget> editor(delegate->createEditor(grid->viewport(), {}, type));
+        auto *combo = qobject_cast<QComboBox *>(editor.get());
+        QVERIFY(combo);
+        const int single = combo->findData(QString(kSingleCall));
+        QVERIFY(single >= 0);
+        QCOMPARE(combo->itemText(single), QString("Einzelruf"));
+        combo->setCurrentIndex(single);
+        delegate->setModelData(combo, grid->model(), type);
+        QCOMPARE(grid->Text(0, 3), QString(kSingleCall));
+        dpmr->close();
     }
 };
 

@@ -1,6 +1,7 @@
 #include "ui/grid/edit_grid.h"
 
 #include "core/fields/field_rule.h"
+#include "ui/widgets/core_text.h"
 #include "ui/widgets/typing_limits.h"
 
 #include <QComboBox>
@@ -29,8 +30,10 @@ public:
                 grid_->choicesFor ? grid_->choicesFor(index.row(), index.column()) : column.choices;
             if (choices.isEmpty())
                 return nullptr;
+            // The words shown in the user's language; the core's words are the items' data.
             auto *combo = new QComboBox(parent);
-            combo->addItems(choices);
+            for (const QString &choice : choices)
+                combo->addItem(UiText(choice.toStdString()), choice);
             return combo;
         }
         auto *edit = new QLineEdit(parent);
@@ -54,10 +57,10 @@ public:
             bool known = false;
             const int position = index.data(Qt::UserRole).toInt(&known);
             if (known && position >= 0 && position < combo->count() &&
-                combo->itemText(position) == text)
+                combo->itemData(position).toString() == text)
                 combo->setCurrentIndex(position);
             else
-                combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
+                combo->setCurrentIndex(combo->findData(text));
         }
     }
 
@@ -67,7 +70,7 @@ public:
         if (auto *edit = qobject_cast<QLineEdit *>(editor))
             text = edit->text();
         else if (auto *combo = qobject_cast<QComboBox *>(editor))
-            text = combo->currentIndex() >= 0 ? combo->currentText() : QString();
+            text = combo->currentIndex() >= 0 ? combo->currentData().toString() : QString();
         auto *combo = qobject_cast<QComboBox *>(editor);
         grid_->chosenIndex_ = combo ? combo->currentIndex() : -1;
         const GridColumn &column = grid_->columns_.at(static_cast<std::size_t>(index.column()));
@@ -85,6 +88,15 @@ public:
     }
 
 protected:
+    // A drop-down cell holds the core's word and shows it in the user's language.
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const auto column = static_cast<std::size_t>(index.column());
+        if (column < grid_->columns_.size() &&
+            grid_->columns_[column].kind == GridColumn::Kind::DropDown)
+            option->text = UiText(option->text.toStdString());
+    }
+
     bool eventFilter(QObject *object, QEvent *event) override {
         auto *editor = qobject_cast<QWidget *>(object);
         if (editor && event->type() == QEvent::KeyPress) {
@@ -142,7 +154,8 @@ void CEditGrid::SetColumns(const std::vector<GridColumn> &columns) {
         int width = std::max(column.widthTwips / kTwipsPerPixel,
                              metrics.horizontalAdvance(HeaderText(column)) + 14);
         for (const QString &choice : column.choices)
-            width = std::max(width, metrics.horizontalAdvance(choice) + 3 * metrics.height());
+            width = std::max(width, metrics.horizontalAdvance(UiText(choice.toStdString())) +
+                                        3 * metrics.height());
         setColumnWidth(c, width);
     }
 }
