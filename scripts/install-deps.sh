@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config libgtest-dev qt6-base-dev libgl-dev libcsv-dev libcli11-dev
-          libtomlplusplus-dev pandoc
+          libtomlplusplus-dev pandoc qt6-tools-dev qt6-l10n-tools qt6-translations-l10n locales
           desktop-file-utils dpkg-dev file ccache poppler-utils fonts-urw-base35 clang
           libclang-rt-14-dev debhelper help2man udev lintian appstream bash-completion man-db "$@")
 missing=()
@@ -15,7 +15,20 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# The German tests start the program with LANG=de_DE.UTF-8; the locale must exist for that.
+ensure_locale() {
+    locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+    [ -f /etc/locale.gen ] || return 0
+    if [ "$(id -u)" -eq 0 ]; then
+        sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen && locale-gen >/dev/null
+    elif command -v sudo >/dev/null; then
+        sudo sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen && sudo locale-gen >/dev/null
+    fi
+}
+if [ ${#missing[@]} -eq 0 ]; then
+    ensure_locale
+    exit 0
+fi
 
 echo "Installing: ${missing[*]}" >&2
 if [ "$(id -u)" -eq 0 ]; then
@@ -29,3 +42,4 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -q || true
 "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+ensure_locale

@@ -4,6 +4,7 @@
 #include "core/image/code_plug_file.h"
 #include "ui/app/program_app.h"
 #include "ui/app/program_command_line.h"
+#include "ui/app/translations.h"
 #include "ui/widgets/message_box.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@ int main(int argc, char *argv[]) {
     dpmr::IgnoreFileSizeSignal();
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName("dpmr-cps");
+    InstallTranslations();
 
     CProgramApp program(dpmr::ResolveAppPaths(dpmr::ExecutableFolder()));
     QString error;

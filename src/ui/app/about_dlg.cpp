@@ -7,13 +7,13 @@
 #include <QLabel>
 
 CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent) {
-    setWindowTitle("About");
+    setWindowTitle(tr("About"));
     auto *icon = new QLabel(this);
     icon->setPixmap(ApplicationIcon().pixmap(32, 32));
-    auto *version = new QLabel("Version 1.5.4", this);
-    auto *purpose = new QLabel("Programming software for dPMR and FM handheld radios", this);
-    auto *licence = new QLabel("Free software under the GNU General Public License, version 3 or "
-                               "later (GPL-3.0-or-later), without any warranty.",
+    auto *version = new QLabel(tr("Version 1.5.4"), this);
+    auto *purpose = new QLabel(tr("Programming software for dPMR and FM handheld radios"), this);
+    auto *licence = new QLabel(tr("Free software under the GNU General Public License, version 3 or "
+                                  "later (GPL-3.0-or-later), without any warranty."),
                                this);
     // The project's page, opened in the browser; reachable with Tab, opened with Enter.
     auto *link = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(kProjectLink), this);

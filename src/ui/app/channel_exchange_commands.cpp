@@ -15,7 +15,8 @@
 
 namespace {
 
-const QString kCsvFilter = QStringLiteral("Channel list (*.csv);;All files (*)");
+const char *const kCsvFilter =
+    QT_TRANSLATE_NOOP("ChannelExchangeCommands", "Channel list (*.csv);;All files (*)");
 constexpr int kNoticeMs = 10000;
 
 } // namespace
@@ -35,7 +36,7 @@ void ChannelExchangeCommands::OnImport() {
 }
 
 void ChannelExchangeCommands::OnExport() {
-    QFileDialog dialog(&frame_, "Export channels", {}, kCsvFilter);
+    QFileDialog dialog(&frame_, tr("Export channels"), {}, tr(kCsvFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("csv");
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
@@ -55,7 +56,7 @@ bool ChannelExchangeCommands::ImportFrom(const QString &path, bool strict) {
         dpmr::ImportChannelsCsvFile(path.toStdString(), changed, options);
     if (!result) {
         ShowProgramMessage(&frame_, QString::fromStdString(result.message),
-                           "Nothing was imported; the channels are as they were.");
+                           tr("Nothing was imported; the channels are as they were."));
         return false;
     }
     document.ReplaceImage(changed);
@@ -63,8 +64,7 @@ bool ChannelExchangeCommands::ImportFrom(const QString &path, bool strict) {
     frame_.view()->OnInitialUpdate();
     const QString fileName = QFileInfo(path).fileName();
     frame_.statusBar()->showMessage(
-        QStringLiteral("%1 from %2").arg(QString::fromStdString(result.Summary()), fileName),
-        kNoticeMs);
+        tr("%1 from %2").arg(QString::fromStdString(result.Summary()), fileName), kNoticeMs);
     if (!result.skipped.empty() || !result.notes.empty())
         CCsvImportReportDlg(result, fileName, &frame_).exec();
     return true;
@@ -79,6 +79,6 @@ bool ChannelExchangeCommands::ExportTo(const QString &path) {
         ShowProgramMessage(&frame_, QString::fromStdString(result.message));
         return false;
     }
-    frame_.statusBar()->showMessage(QStringLiteral("Channels exported to %1").arg(path), kNoticeMs);
+    frame_.statusBar()->showMessage(tr("Channels exported to %1").arg(path), kNoticeMs);
     return true;
 }

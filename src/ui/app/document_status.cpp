@@ -13,8 +13,8 @@ DocumentStatus::DocumentStatus(const dpmr::CodePlugDocument &document, QWidget *
 void DocumentStatus::Refresh() {
     const QFileInfo file(QString::fromStdString(document_.pathName));
     // A new document carries a placeholder name until it is saved somewhere.
-    const QString name = file.isFile() ? file.fileName() : QString("Untitled");
+    const QString name = file.isFile() ? file.fileName() : tr("Untitled");
     setText(document_.modified ? name + " *" : name);
-    setAccessibleName(document_.modified ? name + ", modified" : name);
+    setAccessibleName(document_.modified ? tr("%1, modified").arg(name) : name);
     setToolTip(file.isFile() ? file.absoluteFilePath() : QString());
 }

@@ -34,7 +34,7 @@
 
 namespace {
 
-const QString kFileFilter = QStringLiteral("Program Document (*.dat)");
+const char *const kFileFilter = QT_TRANSLATE_NOOP("CMainFrame", "Program Document (*.dat)");
 
 struct CommandText {
     Command command;
@@ -44,45 +44,60 @@ struct CommandText {
 };
 
 const CommandText kCommands[] = {
-    {Command::New, "New", "&New\tCtrl+N", "Create a new document\nNew"},
-    {Command::Open, "Open", "&Open...\tCtrl+O", "Open an existing document\nOpen"},
-    {Command::Save, "Save", "&Save\tCtrl+S", "Save the active document\nSave"},
-    {Command::SaveAs, "SaveAs", "Save &As...", "Save the active document with a new name\nSave As"},
-    {Command::ImportChannels, "ImportChannels", "&Import channels...",
-     "Read channels from a CSV file\nImport"},
-    {Command::ExportChannels, "ExportChannels", "&Export channels...",
-     "Save the channels as a CSV file\nExport"},
-    {Command::Print, "Print", "&Print...\tCtrl+P", "Print the active document\nPrint"},
-    {Command::PrintPreview, "PrintPreview", "Print Pre&view", "Display full pages\nPrint Preview"},
-    {Command::PrintSetup, "PrintSetup", "P&rint Setup...",
-     "Change the printer and printing options\nPrint Setup"},
-    {Command::PrintSettingsSheet, "PrintSettingsSheet", "Print settings s&heet too",
-     "Print every other setting by name after the channel plan\nSettings sheet"},
-    {Command::ExportPdf, "ExportPdf", "Export as P&DF...",
-     "Save the channel plan as a PDF document\nExport as PDF"},
-    {Command::Exit, "Exit", "E&xit", "Quit the application; prompts to save documents\nExit"},
-    {Command::ScanInfo, "ScanInfo", "Scan Info", ""},
-    {Command::BasicSetting, "BasicSetting", "Basic setting", ""},
-    {Command::Alarm, "Alarm", "Alarm", ""},
-    {Command::Dtmf, "Dtmf", "DTMF", ""},
-    {Command::Dpmr, "Dpmr", "dPMR", ""},
-    {Command::Vfo, "Vfo", "VFO", ""},
-    {Command::PmsCh, "PmsCh", "PMS ch", ""},
-    {Command::Read, "Read", "Read\tCtrl+R", "Read Data From Radio\nRead"},
-    {Command::Write, "Write", "Write\tCtrl+W", "Write Data to Radio \nWrite"},
-    {Command::Toolbar, "Toolbar", "&Toolbar", "Show or hide the toolbar\nToggle ToolBar"},
-    {Command::StatusBar, "StatusBar", "&Status Bar",
-     "Show or hide the status bar\nToggle StatusBar"},
-    {Command::Port, "Port", "Port", ""},
-    {Command::About, "About", "About ...",
-     "Display program information, version number and copyright\nAbout"},
+    {Command::New, "New", QT_TRANSLATE_NOOP("CMainFrame", "&New\tCtrl+N"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Create a new document\nNew")},
+    {Command::Open, "Open", QT_TRANSLATE_NOOP("CMainFrame", "&Open...\tCtrl+O"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Open an existing document\nOpen")},
+    {Command::Save, "Save", QT_TRANSLATE_NOOP("CMainFrame", "&Save\tCtrl+S"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Save the active document\nSave")},
+    {Command::SaveAs, "SaveAs", QT_TRANSLATE_NOOP("CMainFrame", "Save &As..."),
+     QT_TRANSLATE_NOOP("CMainFrame", "Save the active document with a new name\nSave As")},
+    {Command::ImportChannels, "ImportChannels",
+     QT_TRANSLATE_NOOP("CMainFrame", "&Import channels..."),
+     QT_TRANSLATE_NOOP("CMainFrame", "Read channels from a CSV file\nImport")},
+    {Command::ExportChannels, "ExportChannels",
+     QT_TRANSLATE_NOOP("CMainFrame", "&Export channels..."),
+     QT_TRANSLATE_NOOP("CMainFrame", "Save the channels as a CSV file\nExport")},
+    {Command::Print, "Print", QT_TRANSLATE_NOOP("CMainFrame", "&Print...\tCtrl+P"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Print the active document\nPrint")},
+    {Command::PrintPreview, "PrintPreview", QT_TRANSLATE_NOOP("CMainFrame", "Print Pre&view"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Display full pages\nPrint Preview")},
+    {Command::PrintSetup, "PrintSetup", QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup..."),
+     QT_TRANSLATE_NOOP("CMainFrame", "Change the printer and printing options\nPrint Setup")},
+    {Command::PrintSettingsSheet, "PrintSettingsSheet",
+     QT_TRANSLATE_NOOP("CMainFrame", "Print settings s&heet too"),
+     QT_TRANSLATE_NOOP("CMainFrame",
+                       "Print every other setting by name after the channel plan\nSettings sheet")},
+    {Command::ExportPdf, "ExportPdf", QT_TRANSLATE_NOOP("CMainFrame", "Export as P&DF..."),
+     QT_TRANSLATE_NOOP("CMainFrame", "Save the channel plan as a PDF document\nExport as PDF")},
+    {Command::Exit, "Exit", QT_TRANSLATE_NOOP("CMainFrame", "E&xit"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Quit the application; prompts to save documents\nExit")},
+    {Command::ScanInfo, "ScanInfo", QT_TRANSLATE_NOOP("CMainFrame", "Scan Info"), ""},
+    {Command::BasicSetting, "BasicSetting", QT_TRANSLATE_NOOP("CMainFrame", "Basic setting"), ""},
+    {Command::Alarm, "Alarm", QT_TRANSLATE_NOOP("CMainFrame", "Alarm"), ""},
+    {Command::Dtmf, "Dtmf", QT_TRANSLATE_NOOP("CMainFrame", "DTMF"), ""},
+    {Command::Dpmr, "Dpmr", QT_TRANSLATE_NOOP("CMainFrame", "dPMR"), ""},
+    {Command::Vfo, "Vfo", QT_TRANSLATE_NOOP("CMainFrame", "VFO"), ""},
+    {Command::PmsCh, "PmsCh", QT_TRANSLATE_NOOP("CMainFrame", "PMS ch"), ""},
+    {Command::Read, "Read", QT_TRANSLATE_NOOP("CMainFrame", "Read\tCtrl+R"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Read Data From Radio\nRead")},
+    {Command::Write, "Write", QT_TRANSLATE_NOOP("CMainFrame", "Write\tCtrl+W"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Write Data to Radio \nWrite")},
+    {Command::Toolbar, "Toolbar", QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Show or hide the toolbar\nToggle ToolBar")},
+    {Command::StatusBar, "StatusBar", QT_TRANSLATE_NOOP("CMainFrame", "&Status Bar"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Show or hide the status bar\nToggle StatusBar")},
+    {Command::Port, "Port", QT_TRANSLATE_NOOP("CMainFrame", "Port"), ""},
+    {Command::About, "About", QT_TRANSLATE_NOOP("CMainFrame", "About ..."),
+     QT_TRANSLATE_NOOP("CMainFrame",
+                       "Display program information, version number and copyright\nAbout")},
 };
 
 } // namespace
 
 CMainFrame::CMainFrame(CProgramApp &app, dpmr::CodePlugDocument &document)
     : app_(app), document_(document) {
-    setWindowTitle("Program software");
+    setWindowTitle(tr("Program software"));
     setWindowIcon(ApplicationIcon());
     view_ = new CProgramView(document_, this);
     setCentralWidget(view_);
@@ -119,7 +134,7 @@ QAction *CMainFrame::AddAction(const QString &name, const QString &text, const Q
 void CMainFrame::CreateActions() {
     for (const CommandText &command : kCommands)
         actions_[static_cast<int>(command.command)] =
-            AddAction(command.name, command.text, command.prompt);
+            AddAction(command.name, tr(command.text), *command.prompt ? tr(command.prompt) : "");
 
     action(Command::New)->setShortcut(QKeySequence("Ctrl+N"));
     action(Command::Open)->setShortcut(QKeySequence("Ctrl+O"));
@@ -215,7 +230,7 @@ bool CMainFrame::SaveModified() {
         return true;
     const QString name = QFileInfo(QString::fromStdString(document_.pathName)).fileName();
     const auto answer = QMessageBox::question(
-        this, kProgramCaption, QString("Save changes to %1?").arg(name),
+        this, kProgramCaption, tr("Save changes to %1?").arg(name),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::No)
         return true;
@@ -234,7 +249,7 @@ void CMainFrame::closeEvent(QCloseEvent *event) {
 }
 
 void CMainFrame::CreateMenus() {
-    QMenu *file = menuBar()->addMenu("&File");
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->addActions({action(Command::New), action(Command::Open), action(Command::Save),
                       action(Command::SaveAs)});
     file->addSeparator();
@@ -254,7 +269,7 @@ void CMainFrame::CreateMenus() {
     file->addSeparator();
     file->addAction(action(Command::Exit));
 
-    QMenu *edit = menuBar()->addMenu("&Edit");
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     edit->addActions({undo_->undo(), undo_->redo()});
     edit->addSeparator();
     edit->addActions({edits_->cut(), edits_->copy(), edits_->paste(), edits_->deleteRows(),
@@ -264,18 +279,18 @@ void CMainFrame::CreateMenus() {
                       action(Command::Alarm), action(Command::Dtmf), action(Command::Dpmr),
                       action(Command::Vfo), action(Command::PmsCh)});
 
-    QMenu *program = menuBar()->addMenu("&Program");
+    QMenu *program = menuBar()->addMenu(tr("&Program"));
     program->addActions({action(Command::Read), action(Command::Write)});
 
-    QMenu *view = menuBar()->addMenu("&View");
+    QMenu *view = menuBar()->addMenu(tr("&View"));
     view->addActions({action(Command::Toolbar), action(Command::StatusBar)});
     view->addSeparator();
     view->addAction(edits_->hideEmpty());
 
-    QMenu *setting = menuBar()->addMenu("&Setting");
+    QMenu *setting = menuBar()->addMenu(tr("&Setting"));
     setting->addAction(action(Command::Port));
 
-    QMenu *help = menuBar()->addMenu("&Help");
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
     QAction *manual = help->addAction(tr("Manual"));
     manual->setObjectName("manualAction");
     manual->setShortcut(QKeySequence::HelpContents);
@@ -285,7 +300,7 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateToolBar() {
-    QToolBar *toolBar = addToolBar("Standard");
+    QToolBar *toolBar = addToolBar(tr("Standard"));
     toolBar->setObjectName("ToolBar");
     toolBar->setIconSize(QSize(16, 15));
     toolBar->setAllowedAreas(Qt::AllToolBarAreas);
@@ -304,7 +319,7 @@ void CMainFrame::CreateToolBar() {
 
 void CMainFrame::CreateStatusBar() {
     QStatusBar *bar = statusBar();
-    ready_ = new QLabel("Ready", bar);
+    ready_ = new QLabel(tr("Ready"), bar);
     bar->addWidget(ready_, 1);
     documentStatus_ = new DocumentStatus(document_, bar);
     bar->addPermanentWidget(documentStatus_);
@@ -361,7 +376,7 @@ bool CMainFrame::SaveDocument(const QString &path) {
 void CMainFrame::OnFileOpen() {
     if (!SaveModified())
         return;
-    const QString path = QFileDialog::getOpenFileName(this, "Open", {}, kFileFilter);
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open"), {}, tr(kFileFilter));
     if (!path.isEmpty())
         OpenDocument(path);
 }
@@ -375,7 +390,8 @@ void CMainFrame::OnFileSave() {
 }
 
 void CMainFrame::OnFileSaveAs() {
-    QFileDialog dialog(this, "Save As", QString::fromStdString(document_.pathName), kFileFilter);
+    QFileDialog dialog(this, tr("Save As"), QString::fromStdString(document_.pathName),
+                       tr(kFileFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("dat");
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())

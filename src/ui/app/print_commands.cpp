@@ -20,7 +20,7 @@
 
 namespace {
 
-const QString kPdfFilter = QStringLiteral("PDF document (*.pdf)");
+const char *const kPdfFilter = QT_TRANSLATE_NOOP("PrintCommands", "PDF document (*.pdf)");
 constexpr int kNoticeMs = 10000;
 
 } // namespace
@@ -55,7 +55,7 @@ bool PrintCommands::PrintPlan(QPrinter *printer) {
 void PrintCommands::OnPrint() {
     QPrintDialog dialog(&Printer(), &frame_);
     if (dialog.exec() == QDialog::Accepted && !PrintPlan(&Printer()))
-        ShowProgramMessage(&frame_, "Cannot print: the printer did not start.");
+        ShowProgramMessage(&frame_, tr("Cannot print: the printer did not start."));
 }
 
 std::unique_ptr<QPrintPreviewDialog> PrintCommands::CreatePrintPreview() {
@@ -88,17 +88,18 @@ bool PrintCommands::ExportPdf(const QString &path) {
         pdf.setPageLayout(printer_->pageLayout()); // the paper chosen in Print Setup
     if (!PrintPlan(&pdf)) {
         ShowProgramMessage(&frame_,
-                           QString("Cannot write \"%1\": the file cannot be created.").arg(path),
-                           "Check that the folder exists and that you may write to it.");
+                           tr("Cannot write \"%1\": the file cannot be created.").arg(path),
+                           tr("Check that the folder exists and that you may write to it."));
         return false;
     }
-    frame_.statusBar()->showMessage(QString("Channel plan saved as %1").arg(path), kNoticeMs);
+    frame_.statusBar()->showMessage(tr("Channel plan saved as %1").arg(path), kNoticeMs);
     return true;
 }
 
 void PrintCommands::OnExportPdf() {
     const QFileInfo current(QString::fromStdString(app_.document().pathName));
-    QFileDialog dialog(&frame_, "Export as PDF", current.completeBaseName() + ".pdf", kPdfFilter);
+    QFileDialog dialog(&frame_, tr("Export as PDF"), current.completeBaseName() + ".pdf",
+                       tr(kPdfFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("pdf");
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())

@@ -20,7 +20,7 @@ QString ShownPath(const QString &path) {
 } // namespace
 
 CRecentFilesMenu::CRecentFilesMenu(std::vector<std::string> &files, QWidget *parent)
-    : QMenu(QStringLiteral("Recent &files"), parent), files_(files) {
+    : QMenu(tr("Recent &files"), parent), files_(files) {
     setObjectName("RecentFiles");
     connect(this, &QMenu::aboutToShow, this, &CRecentFilesMenu::Rebuild);
     Rebuild();
@@ -51,9 +51,8 @@ void CRecentFilesMenu::Choose(int index) {
     if (!QFileInfo(path).isFile()) {
         dpmr::RemoveRecentFile(files_, path.toStdString());
         Rebuild();
-        ShowProgramMessage(parentWidget(),
-                           QStringLiteral("Cannot open \"%1\": it no longer exists.").arg(path),
-                           QStringLiteral("It has been taken off the recent files."));
+        ShowProgramMessage(parentWidget(), tr("Cannot open \"%1\": it no longer exists.").arg(path),
+                           tr("It has been taken off the recent files."));
         return;
     }
     emit openRequested(path);

@@ -6,10 +6,10 @@
 
 UndoCommands::UndoCommands(dpmr::CodePlugDocument &document, CProgramView &view, QObject *parent)
     : QObject(parent), document_(document), view_(view) {
-    undo_ = new QAction("&Undo", this);
+    undo_ = new QAction(tr("&Undo"), this);
     undo_->setObjectName("Undo");
     undo_->setShortcut(QKeySequence::Undo);
-    redo_ = new QAction("&Redo", this);
+    redo_ = new QAction(tr("&Redo"), this);
     redo_->setObjectName("Redo");
     redo_->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
     connect(undo_, &QAction::triggered, this, &UndoCommands::OnUndo);
@@ -35,9 +35,9 @@ void UndoCommands::Refresh() {
     undo_->setEnabled(history.CanUndo());
     redo_->setEnabled(history.CanRedo());
     undo_->setText(history.CanUndo()
-                       ? QString("&Undo %1").arg(QString::fromStdString(history.UndoLabel()))
-                       : QString("&Undo"));
+                       ? tr("&Undo %1").arg(QString::fromStdString(history.UndoLabel()))
+                       : tr("&Undo"));
     redo_->setText(history.CanRedo()
-                       ? QString("&Redo %1").arg(QString::fromStdString(history.RedoLabel()))
-                       : QString("&Redo"));
+                       ? tr("&Redo %1").arg(QString::fromStdString(history.RedoLabel()))
+                       : tr("&Redo"));
 }

@@ -3,6 +3,7 @@
 #include "core/channels/channel_table.h"
 #include "core/image/tone.h"
 #include "ui/widgets/character_filter.h"
+#include "ui/widgets/core_text.h"
 #include "ui/widgets/tone_chooser.h"
 #include "ui/widgets/typing_limits.h"
 
@@ -23,9 +24,15 @@ CellEditor KindOf(const QObject *editor) {
 QString EditorText(QWidget *editor) {
     if (auto *line = qobject_cast<QLineEdit *>(editor))
         return line->text();
-    if (auto *combo = qobject_cast<QComboBox *>(editor))
-        return combo->isEditable() || combo->currentIndex() >= 0 ? combo->currentText() : QString();
-    return {};
+    auto *combo = qobject_cast<QComboBox *>(editor);
+    if (!combo)
+        return {};
+    if (combo->isEditable()) {
+        // The shown word for no tone is the core's word again.
+        const QString none = QString::fromStdString(ToneList().front());
+        return combo->currentText() == UiText(none.toStdString()) ? none : combo->currentText();
+    }
+    return combo->currentIndex() >= 0 ? combo->currentData().toString() : QString();
 }
 
 } // namespace
@@ -55,7 +62,7 @@ QWidget *ChannelCellDelegate::createEditor(QWidget *parent, const QStyleOptionVi
     case CellEditor::Choice: {
         auto *combo = new QComboBox(parent);
         for (const std::string &choice : ColumnChoices(index.column()))
-            combo->addItem(QString::fromStdString(choice));
+            combo->addItem(UiText(choice), QString::fromStdString(choice));
         editor = combo;
         break;
     }
@@ -80,7 +87,9 @@ void ChannelCellDelegate::setEditorData(QWidget *editor, const QModelIndex &inde
         line->selectAll();
     } else if (auto *combo = qobject_cast<QComboBox *>(editor)) {
         if (combo->isEditable()) {
-            combo->setEditText(text);
+            combo->setEditText(text == QString::fromStdString(ToneList().front())
+                                   ? UiText(text.toStdString())
+                                   : text);
             combo->lineEdit()->selectAll(); // typing replaces the tone, as in the frequency
             return;
         }

@@ -4,6 +4,7 @@
 #include "ui/channels/channel_clipboard.h"
 #include "ui/channels/channel_table_view.h"
 #include "ui/channels/program_view.h"
+#include "ui/widgets/core_text.h"
 #include "ui/widgets/message_box.h"
 
 #include <QAction>
@@ -17,11 +18,13 @@ using namespace dpmr;
 namespace {
 
 QString Channels(std::size_t count) {
-    return count == 1 ? QString("1 channel") : QString("%1 channels").arg(count);
+    return count == 1 ? QCoreApplication::translate("ChannelEditActions", "1 channel")
+                      : QCoreApplication::translate("ChannelEditActions", "%1 channels").arg(count);
 }
 
+// Undo labels are kept in English, as the core keeps them.
 std::string ChannelsText(std::size_t count) {
-    return Channels(count).toStdString();
+    return count == 1 ? "1 channel" : std::to_string(count) + " channels";
 }
 
 } // namespace
@@ -29,31 +32,31 @@ std::string ChannelsText(std::size_t count) {
 ChannelEditActions::ChannelEditActions(CodePlugDocument &document, CProgramView &view,
                                        QWidget *window)
     : QObject(window), document_(document), view_(view), window_(window) {
-    cut_ = Add("Cut", "Cu&t", QKeySequence::Cut, &ChannelEditActions::OnCut);
-    copy_ = Add("Copy", "&Copy", QKeySequence::Copy, &ChannelEditActions::OnCopy);
-    paste_ = Add("Paste", "&Paste", QKeySequence::Paste, &ChannelEditActions::OnPaste);
-    clear_ = Add("Clear", "C&lear", QKeySequence(Qt::Key_Delete), &ChannelEditActions::OnClear);
-    delete_ =
-        Add("DeleteChannels", "&Delete", QKeySequence("Ctrl+Del"), &ChannelEditActions::OnDelete);
-    insert_ =
-        Add("InsertChannel", "&Insert", QKeySequence("Ctrl+Ins"), &ChannelEditActions::OnInsert);
-    moveUp_ = Add("MoveUp", "Move &up", QKeySequence("Alt+Up"), nullptr);
-    moveDown_ = Add("MoveDown", "Move dow&n", QKeySequence("Alt+Down"), nullptr);
-    apply_ = Add("ApplyToSelection", "Set for selection", QKeySequence("Ctrl+D"),
+    cut_ = Add("Cut", tr("Cu&t"), QKeySequence::Cut, &ChannelEditActions::OnCut);
+    copy_ = Add("Copy", tr("&Copy"), QKeySequence::Copy, &ChannelEditActions::OnCopy);
+    paste_ = Add("Paste", tr("&Paste"), QKeySequence::Paste, &ChannelEditActions::OnPaste);
+    clear_ = Add("Clear", tr("C&lear"), QKeySequence(Qt::Key_Delete), &ChannelEditActions::OnClear);
+    delete_ = Add("DeleteChannels", tr("&Delete"), QKeySequence("Ctrl+Del"),
+                  &ChannelEditActions::OnDelete);
+    insert_ = Add("InsertChannel", tr("&Insert"), QKeySequence("Ctrl+Ins"),
+                  &ChannelEditActions::OnInsert);
+    moveUp_ = Add("MoveUp", tr("Move &up"), QKeySequence("Alt+Up"), nullptr);
+    moveDown_ = Add("MoveDown", tr("Move dow&n"), QKeySequence("Alt+Down"), nullptr);
+    apply_ = Add("ApplyToSelection", tr("Set for selection"), QKeySequence("Ctrl+D"),
                  &ChannelEditActions::OnApplyToSelection);
     connect(moveUp_, &QAction::triggered, this, [this] { OnMove(-1); });
     connect(moveDown_, &QAction::triggered, this, [this] { OnMove(+1); });
 
-    clear_->setStatusTip("Clear the selected channels");
-    delete_->setStatusTip("Delete the selected channels; the channels below move up");
-    insert_->setStatusTip("Insert an empty channel; the channels below move down");
-    moveUp_->setStatusTip("Move the selected channels up one row");
-    moveDown_->setStatusTip("Move the selected channels down one row");
-    apply_->setStatusTip("Give every selected channel the value of the current cell");
+    clear_->setStatusTip(tr("Clear the selected channels"));
+    delete_->setStatusTip(tr("Delete the selected channels; the channels below move up"));
+    insert_->setStatusTip(tr("Insert an empty channel; the channels below move down"));
+    moveUp_->setStatusTip(tr("Move the selected channels up one row"));
+    moveDown_->setStatusTip(tr("Move the selected channels down one row"));
+    apply_->setStatusTip(tr("Give every selected channel the value of the current cell"));
     // Delete is the table's own key; the menus show it, the table handles it.
     clear_->setShortcutContext(Qt::WidgetShortcut);
 
-    hideEmpty_ = new QAction("&Hide empty channels", this);
+    hideEmpty_ = new QAction(tr("&Hide empty channels"), this);
     hideEmpty_->setObjectName("HideEmptyChannels");
     hideEmpty_->setCheckable(true);
     connect(hideEmpty_, &QAction::toggled, &view_, &CProgramView::SetHideEmptyChannels);
@@ -88,7 +91,7 @@ void ChannelEditActions::OnCopy() {
     const std::vector<int> channels = view_.table()->SelectedChannels();
     QApplication::clipboard()->setMimeData(
         ChannelsMimeData(document_.image, document_.limits, channels));
-    emit Notice(QString("%1 copied").arg(Channels(channels.size())));
+    emit Notice(tr("%1 copied").arg(Channels(channels.size())));
 }
 
 void ChannelEditActions::OnCut() {
@@ -96,7 +99,7 @@ void ChannelEditActions::OnCut() {
     OnCopy();
     Change("cut of " + ChannelsText(channels.size()),
            [&](Image &image) { ClearChannels(image, channels); });
-    emit Notice(QString("%1 cut").arg(Channels(channels.size())));
+    emit Notice(tr("%1 cut").arg(Channels(channels.size())));
 }
 
 void ChannelEditActions::OnClear() {
@@ -120,7 +123,7 @@ void ChannelEditActions::OnInsert() {
     // Tried on a copy first, so a refusal leaves no step behind.
     Image trial = document_.image;
     if (const RowResult result = InsertEmptyChannel(trial, channels.front()); !result) {
-        ShowProgramMessage(window_, "No channel was inserted.",
+        ShowProgramMessage(window_, tr("No channel was inserted."),
                            QString::fromStdString(result.message));
         return;
     }
@@ -159,11 +162,11 @@ void ChannelEditActions::UpdateApplyText() {
         ChannelColumns()[static_cast<std::size_t>(column)].editor != CellEditor::None;
     apply_->setEnabled(editable);
     if (!editable) {
-        apply_->setText("Set for selection");
+        apply_->setText(tr("Set for selection"));
         return;
     }
-    apply_->setText(QString("Set %1 to \"%2\" for selection")
-                        .arg(QString::fromUtf8(ChannelColumns()[column].header))
+    apply_->setText(tr("Set %1 to \"%2\" for selection")
+                        .arg(UiText(ChannelColumns()[column].header))
                         .arg(current.data().toString().replace('&', "&&")));
 }
 
@@ -173,7 +176,7 @@ void ChannelEditActions::OnApplyToSelection() {
     if (!current.isValid() || ChannelColumns()[current.column()].editor == CellEditor::None)
         return;
     const int column = current.column();
-    const std::string text = current.data().toString().toStdString();
+    const std::string text = current.data(Qt::EditRole).toString().toStdString();
     std::vector<int> channels;
     for (int n : view_.table()->SelectedChannels())
         if (n != current.row() + 1 && !document_.table.IsRowEmpty(n))
@@ -185,9 +188,9 @@ void ChannelEditActions::OnApplyToSelection() {
             EndCellEdit(document_.table, image, document_.limits, n, column, text);
         StoreChannelTable(document_.table, image, document_.limits);
     });
-    emit Notice(QString("%1 set to \"%2\" on %3")
-                    .arg(QString::fromUtf8(ChannelColumns()[column].header))
-                    .arg(QString::fromStdString(text))
+    emit Notice(tr("%1 set to \"%2\" on %3")
+                    .arg(UiText(ChannelColumns()[column].header))
+                    .arg(current.data().toString())
                     .arg(Channels(channels.size())));
 }
 
@@ -196,7 +199,7 @@ void ChannelEditActions::OnPaste() {
     const std::optional<CsvClip> pasted =
         ChannelsFromMimeData(QApplication::clipboard()->mimeData(), document_.image);
     if (!pasted) {
-        emit Notice("The clipboard holds no channels.");
+        emit Notice(tr("The clipboard holds no channels."));
         return;
     }
     PasteChannels(*pasted);
@@ -206,19 +209,17 @@ void ChannelEditActions::PasteChannels(const CsvClip &pasted) {
     if (!pasted.skipped.empty()) {
         QStringList lines;
         for (const SkippedCsvRow &row : pasted.skipped)
-            lines << (row.line > 0 ? QString("Line %1: %2")
-                                         .arg(row.line)
-                                         .arg(QString::fromStdString(row.reason))
-                                   : QString::fromStdString(row.reason));
-        ShowProgramMessage(window_,
-                           pasted.clip.entries.empty()
-                               ? QString("No channel could be read from the pasted text.")
-                               : QString("%1 of the pasted text could not be read and %2 left out.")
-                                     .arg(pasted.skipped.size() == 1
-                                              ? QString("1 row")
-                                              : QString("%1 rows").arg(pasted.skipped.size()))
-                                     .arg(pasted.skipped.size() == 1 ? "is" : "are"),
-                           lines.join('\n'));
+            lines << (row.line > 0
+                          ? tr("Line %1: %2").arg(row.line).arg(QString::fromStdString(row.reason))
+                          : QString::fromStdString(row.reason));
+        ShowProgramMessage(
+            window_,
+            pasted.clip.entries.empty() ? tr("No channel could be read from the pasted text.")
+            : pasted.skipped.size() == 1
+                ? tr("1 row of the pasted text could not be read and is left out.")
+                : tr("%1 rows of the pasted text could not be read and are left out.")
+                      .arg(pasted.skipped.size()),
+            lines.join('\n'));
     }
     if (pasted.clip.entries.empty())
         return;
@@ -227,11 +228,12 @@ void ChannelEditActions::PasteChannels(const CsvClip &pasted) {
     if (!plan.Clean()) {
         const QString problems = QString::fromStdString(plan.Problems(document_.limits));
         if (plan.pasted() == 0) {
-            ShowProgramMessage(window_, "Nothing was pasted.", problems);
+            ShowProgramMessage(window_, tr("Nothing was pasted."), problems);
             return;
         }
-        const QString question = problems + "\n\nPaste the other " +
-                                 Channels(static_cast<std::size_t>(plan.pasted())) + "?";
+        const QString question =
+            problems + "\n\n" +
+            tr("Paste the other %1?").arg(Channels(static_cast<std::size_t>(plan.pasted())));
         if (QMessageBox::question(window_, kProgramCaption, question,
                                   QMessageBox::Yes | QMessageBox::Cancel,
                                   QMessageBox::Cancel) != QMessageBox::Yes)
@@ -241,5 +243,5 @@ void ChannelEditActions::PasteChannels(const CsvClip &pasted) {
     Change("paste of " + ChannelsText(count),
            [&](Image &image) { ApplyPaste(image, pasted.clip, plan); });
     view_.table()->SelectChannels(plan.at, plan.at + plan.fitting - 1);
-    emit Notice(QString("%1 pasted").arg(Channels(count)));
+    emit Notice(tr("%1 pasted").arg(Channels(count)));
 }

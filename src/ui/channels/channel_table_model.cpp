@@ -1,5 +1,7 @@
 #include "ui/channels/channel_table_model.h"
 
+#include "ui/widgets/core_text.h"
+
 using namespace dpmr;
 
 ChannelTableModel::ChannelTableModel(CodePlugDocument &document, QObject *parent)
@@ -19,7 +21,12 @@ QVariant ChannelTableModel::data(const QModelIndex &index, int role) const {
     if (role == Qt::DisplayRole || role == Qt::EditRole) {
         if (index.column() == kColNumber)
             return QString::number(Channel(index));
-        return QString::fromStdString(document_.table.Cell(Channel(index), index.column()));
+        const std::string &cell = document_.table.Cell(Channel(index), index.column());
+        // Choice words are shown in the user's language; editing works on the core's words.
+        const CellEditor editor = ChannelColumns()[index.column()].editor;
+        if (role == Qt::DisplayRole && (editor == CellEditor::Choice || editor == CellEditor::Tone))
+            return UiText(cell);
+        return QString::fromStdString(cell);
     }
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignCenter);
@@ -38,7 +45,7 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
     if (section == kColNumber)
         return QStringLiteral("No.");
     if (section >= 0 && section < kChannelColumns)
-        return QString::fromUtf8(ChannelColumns()[section].header);
+        return UiText(ChannelColumns()[section].header);
     return {};
 }
 

@@ -27,8 +27,8 @@ bool CCsvImportDlg::isStrict() const {
 }
 
 void CCsvImportDlg::OnBrowse() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, "Import channels", fileName(), QStringLiteral("Channel list (*.csv);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Import channels"), fileName(),
+                                                      tr("Channel list (*.csv);;All files (*)"));
     if (!path.isEmpty())
         ui_->fileEdit->setText(path);
     ui_->fileEdit->setFocus();

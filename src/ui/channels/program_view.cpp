@@ -5,6 +5,7 @@
 #include "ui/channels/channel_table_view.h"
 #include "ui/widgets/character_filter.h"
 #include "ui/widgets/combo_accessible.h"
+#include "ui/widgets/core_text.h"
 #include "ui/widgets/dialog_units.h"
 #include "ui/widgets/message_box.h"
 
@@ -27,7 +28,7 @@ constexpr int kCellPadding = 14;
 
 CProgramView::CProgramView(CodePlugDocument &document, QWidget *parent)
     : QWidget(parent), document_(document) {
-    rangeLabel_ = new QLabel("Freq Range", this);
+    rangeLabel_ = new QLabel(tr("Freq Range"), this);
     band_ = new QComboBox(this);
     for (const std::string &choice : BandChoices())
         band_->addItem(QString::fromStdString(choice));
@@ -45,7 +46,7 @@ CProgramView::CProgramView(CodePlugDocument &document, QWidget *parent)
     high_->setAccessibleName(tr("Upper band limit (MHz)"));
     dash_ = new QLabel("-", this);
     dash_->setAlignment(Qt::AlignCenter);
-    channelEdit_ = new QPushButton("Channel edit", this);
+    channelEdit_ = new QPushButton(tr("Channel edit"), this);
 
     table_ = new ChannelTableView(this);
     model_ = new ChannelTableModel(document_, this);
@@ -89,11 +90,10 @@ void CProgramView::LayOut() {
     int columnsWidth = 0;
     for (int column = 1; column < kChannelColumns; ++column) {
         int width = ChannelColumns()[column].widthTwips / kTwipsPerPixel;
-        width = std::max(width,
-                         metrics.horizontalAdvance(ChannelColumns()[column].header) + kCellPadding);
+        width = std::max(width, metrics.horizontalAdvance(UiText(ChannelColumns()[column].header)) +
+                                    kCellPadding);
         for (const std::string &choice : ColumnChoices(column))
-            width = std::max(width, metrics.horizontalAdvance(QString::fromStdString(choice)) +
-                                        kCellPadding);
+            width = std::max(width, metrics.horizontalAdvance(UiText(choice)) + kCellPadding);
         if (ChannelColumns()[column].editor == CellEditor::Frequency)
             width = std::max(width, metrics.horizontalAdvance("000.0000000") + kCellPadding);
         table_->setColumnWidth(column, width);
@@ -226,11 +226,12 @@ void CProgramView::OnBandSelected(int index) {
     CommitOpenEdit();
     const BandLimits next = LimitsAfterSelecting(document_.table, document_.limits, index);
     if (const int outside = ChannelsOutsideBand(document_.table, next); outside > 0) {
-        const QString question = QString("%1 outside %2-%3 MHz. Change the band anyway?")
-                                     .arg(outside == 1 ? QString("1 channel lies")
-                                                       : QString("%1 channels lie").arg(outside))
-                                     .arg(next.low / kUnitsPerMHz)
-                                     .arg(next.high / kUnitsPerMHz);
+        const QString question =
+            (outside == 1
+                 ? tr("1 channel lies outside %2-%3 MHz. Change the band anyway?")
+                 : tr("%1 channels lie outside %2-%3 MHz. Change the band anyway?").arg(outside))
+                .arg(next.low / kUnitsPerMHz)
+                .arg(next.high / kUnitsPerMHz);
         if (QMessageBox::question(this, kProgramCaption, question,
                                   QMessageBox::Yes | QMessageBox::No,
                                   QMessageBox::No) != QMessageBox::Yes) {

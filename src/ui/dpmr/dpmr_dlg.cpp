@@ -7,11 +7,11 @@
 #include "ui/dpmr/dpmr_outbox_page.h"
 
 CDpmrDlg::CDpmrDlg(dpmr::CodePlugDocument &document, QWidget *parent)
-    : CTabContainerDlg("dPMR", parent) {
-    AddPage(new CDpmrBasicPage(document, nullptr), "Basic");
-    AddPage(new CDpmrEncryptPage(document, nullptr), "Encrypt");
-    AddPage(new CDpmrContactPage(document, nullptr), "Contact");
-    AddPage(new CDpmrOutboxPage(document, nullptr), "Outbox");
-    AddPage(new CDpmrGroupRxPage(document, nullptr), "Group rx");
+    : CTabContainerDlg(QT_TRANSLATE_NOOP("CEditorDlg", "dPMR"), parent) {
+    AddPage(new CDpmrBasicPage(document, nullptr), QT_TRANSLATE_NOOP("CEditorDlg", "Basic"));
+    AddPage(new CDpmrEncryptPage(document, nullptr), QT_TRANSLATE_NOOP("CEditorDlg", "Encrypt"));
+    AddPage(new CDpmrContactPage(document, nullptr), QT_TRANSLATE_NOOP("CEditorDlg", "Contact"));
+    AddPage(new CDpmrOutboxPage(document, nullptr), QT_TRANSLATE_NOOP("CEditorDlg", "Outbox"));
+    AddPage(new CDpmrGroupRxPage(document, nullptr), QT_TRANSLATE_NOOP("CEditorDlg", "Group rx"));
     resize(520, 420);
 }

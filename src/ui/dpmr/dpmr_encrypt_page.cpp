@@ -10,7 +10,7 @@
 using namespace dpmr;
 
 CDpmrEncryptPage::CDpmrEncryptPage(CodePlugDocument &document, QWidget *parent)
-    : CListPage(document, kKeyList, parent), encrypt_(new QCheckBox("&Encrypt", this)) {
+    : CListPage(document, kKeyList, parent), encrypt_(new QCheckBox(tr("&Encrypt"), this)) {
     encrypt_->setObjectName(kDpmrEncryptSwitchPage.fields[0].name);
     pageLayout()->insertWidget(0, encrypt_);
     setTabOrder(encrypt_, grid());

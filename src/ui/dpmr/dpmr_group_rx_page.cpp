@@ -44,7 +44,7 @@ CDpmrGroupRxPage::CDpmrGroupRxPage(CodePlugDocument &document, QWidget *parent)
     : CEditorPage(document, parent), ui_(std::make_unique<Ui::CDpmrGroupRxPage>()) {
     ui_->setupUi(this);
     for (int n = 1; n <= kGroupListCount; ++n) {
-        auto *item = new QTreeWidgetItem(ui_->lists, {QString("Group rx %1").arg(n)});
+        auto *item = new QTreeWidgetItem(ui_->lists, {tr("Group rx %1").arg(n)});
         item->setData(0, Qt::UserRole, n);
     }
     ui_->lists->setCurrentItem(ui_->lists->topLevelItem(0));

@@ -4,8 +4,8 @@
 #include "ui/dtmf/dtmf_pages.h"
 
 CDtmfDlg::CDtmfDlg(dpmr::CodePlugDocument &document, QWidget *parent)
-    : CTabContainerDlg("DTMF", parent) {
-    AddPage(new CDtmfCodePage(document, nullptr), "Code");
-    AddPage(new CDtmfDecodePage(document, nullptr), "Decode");
-    AddPage(new CDtmfAutoDialPage(document, nullptr), "Auto dial");
+    : CTabContainerDlg(QT_TRANSLATE_NOOP("CEditorDlg", "DTMF"), parent) {
+    AddPage(new CDtmfCodePage(document, nullptr), QT_TRANSLATE_NOOP("CEditorDlg", "Code"));
+    AddPage(new CDtmfDecodePage(document, nullptr), QT_TRANSLATE_NOOP("CEditorDlg", "Decode"));
+    AddPage(new CDtmfAutoDialPage(document, nullptr), QT_TRANSLATE_NOOP("CEditorDlg", "Auto dial"));
 }

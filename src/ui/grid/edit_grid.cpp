@@ -1,8 +1,11 @@
 #include "ui/grid/edit_grid.h"
 
+#include "core/fields/field_rule.h"
+#include "ui/widgets/core_text.h"
 #include "ui/widgets/typing_limits.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -27,8 +30,10 @@ public:
                 grid_->choicesFor ? grid_->choicesFor(index.row(), index.column()) : column.choices;
             if (choices.isEmpty())
                 return nullptr;
+            // The words shown in the user's language; the core's words are the items' data.
             auto *combo = new QComboBox(parent);
-            combo->addItems(choices);
+            for (const QString &choice : choices)
+                combo->addItem(UiText(choice.toStdString()), choice);
             return combo;
         }
         auto *edit = new QLineEdit(parent);
@@ -46,10 +51,10 @@ public:
             bool known = false;
             const int position = index.data(Qt::UserRole).toInt(&known);
             if (known && position >= 0 && position < combo->count() &&
-                combo->itemText(position) == text)
+                combo->itemData(position).toString() == text)
                 combo->setCurrentIndex(position);
             else
-                combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
+                combo->setCurrentIndex(combo->findData(text));
         }
     }
 
@@ -59,7 +64,7 @@ public:
         if (auto *edit = qobject_cast<QLineEdit *>(editor))
             text = edit->text();
         else if (auto *combo = qobject_cast<QComboBox *>(editor))
-            text = combo->currentIndex() >= 0 ? combo->currentText() : QString();
+            text = combo->currentIndex() >= 0 ? combo->currentData().toString() : QString();
         auto *combo = qobject_cast<QComboBox *>(editor);
         grid_->chosenIndex_ = combo ? combo->currentIndex() : -1;
         if (grid_->endEdit && !grid_->endEdit(index.row(), index.column(), text))
@@ -74,6 +79,15 @@ public:
     }
 
 protected:
+    // A drop-down cell holds the core's word and shows it in the user's language.
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const auto column = static_cast<std::size_t>(index.column());
+        if (column < grid_->columns_.size() &&
+            grid_->columns_[column].kind == GridColumn::Kind::DropDown)
+            option->text = UiText(option->text.toStdString());
+    }
+
     bool eventFilter(QObject *object, QEvent *event) override {
         auto *editor = qobject_cast<QWidget *>(object);
         if (editor && event->type() == QEvent::KeyPress) {
@@ -110,6 +124,11 @@ CEditGrid::CEditGrid(QWidget *parent) : QTableWidget(parent) {
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
 }
 
+// Pages mark their headers with QT_TRANSLATE_NOOP("CEditGrid", ...).
+static QString HeaderText(const GridColumn &column) {
+    return QCoreApplication::translate("CEditGrid", column.header.toUtf8().constData());
+}
+
 void CEditGrid::SetColumns(const std::vector<GridColumn> &columns) {
     columns_ = columns;
     if (!columns_.empty())
@@ -117,15 +136,16 @@ void CEditGrid::SetColumns(const std::vector<GridColumn> &columns) {
     setColumnCount(static_cast<int>(columns_.size()));
     QStringList headers;
     for (const GridColumn &column : columns_)
-        headers << column.header;
+        headers << HeaderText(column);
     setHorizontalHeaderLabels(headers);
     const QFontMetrics metrics(font());
     for (int c = 0; c < columnCount(); ++c) {
         const GridColumn &column = columns_[static_cast<std::size_t>(c)];
         int width = std::max(column.widthTwips / kTwipsPerPixel,
-                             metrics.horizontalAdvance(column.header) + 14);
+                             metrics.horizontalAdvance(HeaderText(column)) + 14);
         for (const QString &choice : column.choices)
-            width = std::max(width, metrics.horizontalAdvance(choice) + 3 * metrics.height());
+            width = std::max(width, metrics.horizontalAdvance(UiText(choice.toStdString())) +
+                                        3 * metrics.height());
         setColumnWidth(c, width);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "ui/widgets/message_box.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QStatusBar>
 
@@ -10,8 +11,9 @@ namespace {
 constexpr int kNoticeMs = 10000;
 
 void Announce(QMainWindow &window, const dpmr::BackupResult &backup) {
-    window.statusBar()->showMessage(
-        QStringLiteral("Backup saved: %1").arg(QString::fromStdString(backup.path)), kNoticeMs);
+    window.statusBar()->showMessage(QCoreApplication::translate("LinkBackups", "Backup saved: %1")
+                                        .arg(QString::fromStdString(backup.path)),
+                                    kNoticeMs);
 }
 
 } // namespace
@@ -21,8 +23,11 @@ bool BackupBeforeWrite(QMainWindow &window, const dpmr::BackupPlace &place,
     const dpmr::BackupResult backup =
         dpmr::SaveBackup(place.folder, dpmr::BackupReason::Write, image, place.kept);
     if (!backup) {
-        ShowProgramMessage(&window, "Nothing was written to the radio: no backup could be made.",
-                           QString::fromStdString(backup.message));
+        ShowProgramMessage(
+            &window,
+            QCoreApplication::translate(
+                "LinkBackups", "Nothing was written to the radio: no backup could be made."),
+            QString::fromStdString(backup.message));
         return false;
     }
     Announce(window, backup);
@@ -36,7 +41,8 @@ void BackupAfterRead(QMainWindow &window, const dpmr::BackupPlace &place,
     if (backup)
         Announce(window, backup);
     else
-        window.statusBar()->showMessage(QStringLiteral("The read is in the window, but %1")
-                                            .arg(QString::fromStdString(backup.message)),
-                                        kNoticeMs);
+        window.statusBar()->showMessage(
+            QCoreApplication::translate("LinkBackups", "The read is in the window, but %1")
+                .arg(QString::fromStdString(backup.message)),
+            kNoticeMs);
 }

@@ -15,8 +15,8 @@ LinkCommands::LinkCommands(LinkEnv env, QObject *parent) : QObject(parent), env_
 
 void LinkCommands::OnRead() {
     env_.commitOpenEdit();
-    CReadWriteDlg dialog("Read data", dpmr::LinkDirection::Read, env_.portName, env_.document.image,
-                         env_.link, env_.window);
+    CReadWriteDlg dialog(tr("Read data"), dpmr::LinkDirection::Read, env_.portName,
+                         env_.document.image, env_.link, env_.window);
     dialog.exec();
     if (dialog.resultFlag() == 1) {
         const dpmr::Image before = env_.document.image;
@@ -24,16 +24,15 @@ void LinkCommands::OnRead() {
         env_.document.RecordChange(before, "Read");
         env_.reloadView();
         BackupAfterRead(*env_.window, env_.backups, dialog.receivedImage());
-        AnnounceExchange(dialog, "Read %1 blocks from %2 in %3 s");
+        AnnounceExchange(dialog, tr("Read %1 blocks from %2 in %3 s"));
     }
 }
 
-void LinkCommands::AnnounceExchange(const CReadWriteDlg &dialog, const char *format) {
+void LinkCommands::AnnounceExchange(const CReadWriteDlg &dialog, const QString &format) {
     // What the backup said stays after ours.
     const QString backup = env_.window->statusBar()->currentMessage();
     const std::string device = dpmr::ResolvePortName(env_.portName);
-    QString text = QString(format)
-                       .arg(dpmr::kLinkBlockCount)
+    QString text = format.arg(dpmr::kLinkBlockCount)
                        .arg(QString::fromStdString(device.empty() ? env_.portName : device))
                        .arg(dialog.elapsedSeconds(), 0, 'f', 1);
     if (!backup.isEmpty())
@@ -46,11 +45,11 @@ void LinkCommands::OnWrite() {
     // Never a write without a copy of what is about to go to the radio.
     if (!BackupBeforeWrite(*env_.window, env_.backups, env_.document.image))
         return;
-    CReadWriteDlg dialog("Write data", dpmr::LinkDirection::Write, env_.portName,
+    CReadWriteDlg dialog(tr("Write data"), dpmr::LinkDirection::Write, env_.portName,
                          env_.document.image, env_.link, env_.window);
     dialog.exec();
     if (dialog.resultFlag() == 1)
-        AnnounceExchange(dialog, "Wrote %1 blocks to %2 in %3 s");
+        AnnounceExchange(dialog, tr("Wrote %1 blocks to %2 in %3 s"));
 }
 
 void LinkCommands::OnPort() {

@@ -37,7 +37,7 @@ public:
 
 private:
     // "Read 504 blocks from /dev/ttyUSB0 in 22.3 s" in the status bar, for screen readers too.
-    void AnnounceExchange(const CReadWriteDlg &dialog, const char *format);
+    void AnnounceExchange(const CReadWriteDlg &dialog, const QString &format);
 
     LinkEnv env_;
 };

@@ -14,10 +14,10 @@
 using namespace dpmr;
 
 CPortDlg::CPortDlg(std::string &portName, QWidget *parent) : QDialog(parent), portName_(portName) {
-    setWindowTitle("Port");
+    setWindowTitle(tr("Port"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
-    auto *box = new QGroupBox("Port", this);
+    auto *box = new QGroupBox(tr("Port"), this);
     auto *grid = new QGridLayout(box);
     group_ = new QButtonGroup(this);
 
@@ -45,9 +45,9 @@ CPortDlg::CPortDlg(std::string &portName, QWidget *parent) : QDialog(parent), po
     grid->setColumnMinimumWidth(1, fontMetrics().horizontalAdvance("/dev/ttyUSB00") + 8);
     grid->setColumnMinimumWidth(3, fontMetrics().horizontalAdvance("/dev/ttyUSB00") + 8);
 
-    auto *pathLabel = new QLabel("&Device path:", this);
+    auto *pathLabel = new QLabel(tr("&Device path:"), this);
     path_ = new QLineEdit(this);
-    path_->setPlaceholderText("/dev/serial/by-id/... or /dev/pts/N");
+    path_->setPlaceholderText(tr("/dev/serial/by-id/... or /dev/pts/N"));
     pathLabel->setBuddy(path_);
     // A typed path and a COM button exclude each other.
     connect(path_, &QLineEdit::textEdited, this, [this](const QString &text) {

@@ -2,6 +2,7 @@
 
 #include "core/image/memory_map.h"
 #include "core/link/serial_port.h"
+#include "ui/widgets/core_text.h"
 #include "ui/widgets/dialog_units.h"
 #include "ui/widgets/message_box.h"
 
@@ -39,8 +40,7 @@ public:
         QMetaObject::invokeMethod(
             dialog,
             [dialog, text, detail] {
-                ShowProgramMessage(dialog, QString::fromStdString(text),
-                                   QString::fromStdString(detail));
+                ShowProgramMessage(dialog, UiText(text), QString::fromStdString(detail));
             },
             Qt::BlockingQueuedConnection);
     }
@@ -69,10 +69,10 @@ CReadWriteDlg::CReadWriteDlg(const QString &title, dpmr::LinkDirection direction
     progress_->setAccessibleName(tr("Progress"));
     percent_ = new QLabel("0%", this);
     percent_->setAlignment(Qt::AlignCenter);
-    start_ = new QPushButton("Start", this);
+    start_ = new QPushButton(tr("Start"), this);
     start_->setDefault(true);
     start_->setAutoDefault(true);
-    cancel_ = new QPushButton("Cancel", this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setAutoDefault(false);
 
     const DialogUnits du(font());

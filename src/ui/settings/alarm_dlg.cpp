@@ -15,7 +15,8 @@ CAlarmPage::CAlarmPage(dpmr::CodePlugDocument &document, QWidget *parent)
 CAlarmPage::~CAlarmPage() = default;
 
 CAlarmDlg::CAlarmDlg(dpmr::CodePlugDocument &document, QWidget *parent)
-    : CSinglePageDlg("Alarm", new CAlarmPage(document, nullptr), parent) {}
+    : CSinglePageDlg(QT_TRANSLATE_NOOP("CEditorDlg", "Alarm"), new CAlarmPage(document, nullptr),
+                     parent) {}
 
 void CAlarmDlg::keyPressEvent(QKeyEvent *event) {
     // There is no default button: Enter closes like Esc does.

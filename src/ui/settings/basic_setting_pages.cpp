@@ -78,8 +78,8 @@ CPasswordPage::CPasswordPage(CodePlugDocument &document, QWidget *parent)
     ui_->setupUi(this);
     Bind();
     ui_->password_note->setText(
-        "There is no password: the radio will not ask for one, so \"Password Permit\" is "
-        "stored as not required.");
+        tr("There is no password: the radio will not ask for one, so \"Password Permit\" is "
+           "stored as not required."));
     connect(ui_->show_password, &QCheckBox::toggled, this, [this](bool shown) {
         ui_->password->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
     });

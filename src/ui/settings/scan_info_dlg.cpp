@@ -19,7 +19,8 @@ bool CScanInfoPage::SwallowsKey(int) const {
 }
 
 CScanInfoDlg::CScanInfoDlg(dpmr::CodePlugDocument &document, QWidget *parent)
-    : CSinglePageDlg("Scan Info", new CScanInfoPage(document, nullptr), parent) {}
+    : CSinglePageDlg(QT_TRANSLATE_NOOP("CEditorDlg", "Scan Info"),
+                     new CScanInfoPage(document, nullptr), parent) {}
 
 void CScanInfoDlg::keyPressEvent(QKeyEvent *event) {
     const int key = event->key();

@@ -57,7 +57,7 @@ bool CEditorDlg::focusNextPrevChild(bool next) {
 }
 
 void CEditorDlg::AddCloseButton() {
-    closeButton_ = new QPushButton("Close", this);
+    closeButton_ = new QPushButton(tr("Close"), this);
     closeButton_->setObjectName("closeButton");
     closeButton_->setAutoDefault(false); // Enter and Esc keep what each editor does with them
     closeButton_->setDefault(false);

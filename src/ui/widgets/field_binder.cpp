@@ -3,8 +3,11 @@
 #include "core/settings_text/field_tooltip.h"
 #include "ui/widgets/buddy_names.h"
 #include "ui/widgets/combo_accessible.h"
+#include "ui/widgets/core_text.h"
 #include "ui/widgets/tone_chooser.h"
 #include "ui/widgets/typing_limits.h"
+
+#include "core/image/tone.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -91,8 +94,10 @@ void FieldBinder::FillChoices(const Image &image) {
             FillToneChooser(combo);
             continue;
         }
+        // The list shows the words in the user's language and keeps the core's own text as the
+        // item's data: that is what the rule turns into a code.
         for (const ChoiceItem &item : ChoicesOf(fields_[i].rule, image))
-            combo->addItem(QString::fromStdString(item.text));
+            combo->addItem(UiText(item.text), QString::fromStdString(item.text));
         combo->setCurrentIndex(-1);
     }
 }
@@ -101,14 +106,19 @@ void FieldBinder::SetText(int field, const QString &text) {
     QWidget *widget = control(field);
     carried_.at(static_cast<std::size_t>(field)) = text.toStdString();
     if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
-        edit->setText(text); // never cut: typing limits apply to typing only
+        // never cut: typing limits apply to typing only
+        edit->setText(ShownWord(fields_[static_cast<std::size_t>(field)].rule, text));
         edit->setCursorPosition(0);
     } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
         const QSignalBlocker block(combo);
         if (combo->isEditable())
-            combo->setEditText(text);
-        else
-            combo->setCurrentIndex(text.isEmpty() ? -1 : combo->findText(text, Qt::MatchExactly));
+            combo->setEditText(text == NoToneText() ? UiText(text.toStdString()) : text);
+        else if (text.isEmpty())
+            combo->setCurrentIndex(-1);
+        else if (const int at = combo->findData(text); at >= 0)
+            combo->setCurrentIndex(at);
+        else // a list filled by its page, without the core's words as data
+            combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
     } else if (auto *check = qobject_cast<QAbstractButton *>(widget)) {
         check->setChecked(text == "1");
     }
@@ -126,15 +136,43 @@ FieldTexts FieldBinder::Texts() const {
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         QWidget *widget = controls_[i].data();
         if (auto *edit = qobject_cast<QLineEdit *>(widget))
-            texts[i] = edit->text().toStdString();
+            texts[i] = CoreWord(fields_[i].rule, edit->text()).toStdString();
         else if (auto *combo = qobject_cast<QComboBox *>(widget))
-            texts[i] = combo->isEditable() || combo->currentIndex() >= 0
-                           ? combo->currentText().toStdString()
-                           : std::string();
+            texts[i] = ComboText(combo).toStdString();
         else if (auto *check = qobject_cast<QAbstractButton *>(widget))
             texts[i] = check->isChecked() ? "1" : "0";
     }
     return texts;
+}
+
+QString FieldBinder::NoToneText() {
+    return QString::fromStdString(ToneList().front());
+}
+
+QString FieldBinder::ShownWord(const FieldRule &rule, const QString &text) {
+    for (const char *word : {rule.zeroWord, rule.maxWord})
+        if (word && text == QLatin1String(word))
+            return UiText(word);
+    return text;
+}
+
+QString FieldBinder::CoreWord(const FieldRule &rule, const QString &shown) {
+    for (const char *word : {rule.zeroWord, rule.maxWord})
+        if (word && shown == UiText(word))
+            return QString::fromLatin1(word);
+    return shown;
+}
+
+QString FieldBinder::ComboText(const QComboBox *combo) {
+    if (combo->isEditable()) {
+        // A tone typed or picked as the shown word for no tone is the core's word again.
+        const QString shown = combo->currentText();
+        return shown == UiText(NoToneText().toStdString()) ? NoToneText() : shown;
+    }
+    if (combo->currentIndex() < 0)
+        return {};
+    const QVariant data = combo->currentData();
+    return data.isValid() ? data.toString() : combo->currentText();
 }
 
 FieldTexts FieldBinder::StoreControls() {

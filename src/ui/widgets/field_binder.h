@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+class QComboBox;
+
 class QWidget;
 
 class FieldBinder : public QObject {
@@ -54,6 +56,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The core's word for no tone, and what a combo holds in the core's words.
+    static QString NoToneText();
+    static QString ComboText(const QComboBox *combo);
+    // A number's word for 0 or its maximum ("Off") as shown, and back.
+    static QString ShownWord(const dpmr::FieldRule &rule, const QString &text);
+    static QString CoreWord(const dpmr::FieldRule &rule, const QString &shown);
     void Commit(int field);
     void Step(int field, int direction);
 

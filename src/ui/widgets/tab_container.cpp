@@ -2,11 +2,17 @@
 
 #include "ui/widgets/editor_page.h"
 
+#include <QCoreApplication>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+// Editor and tab titles are marked in the editors with QT_TRANSLATE_NOOP("CEditorDlg", ...).
+static QString EditorText(const QString &title) {
+    return QCoreApplication::translate("CEditorDlg", title.toUtf8().constData());
+}
+
 CTabContainerDlg::CTabContainerDlg(const QString &title, QWidget *parent) : CEditorDlg(parent) {
-    setWindowTitle(title);
+    setWindowTitle(EditorText(title));
     tabs_ = new QTabWidget(this);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
@@ -18,7 +24,7 @@ void CTabContainerDlg::AddPage(CEditorPage *page, const QString &title) {
     page->FillChoices();
     page->LoadControls();
     const QSignalBlocker block(tabs_);
-    tabs_->addTab(page, title);
+    tabs_->addTab(page, EditorText(title));
     if (current_ < 0)
         current_ = 0;
 }
@@ -51,7 +57,7 @@ bool CTabContainerDlg::SwallowsKey(int key) const {
 
 CSinglePageDlg::CSinglePageDlg(const QString &title, CEditorPage *page, QWidget *parent)
     : CEditorDlg(parent), page_(page) {
-    setWindowTitle(title);
+    setWindowTitle(EditorText(title));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     page->setParent(this);

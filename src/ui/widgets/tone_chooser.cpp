@@ -1,5 +1,7 @@
 #include "ui/widgets/tone_chooser.h"
 
+#include "ui/widgets/core_text.h"
+
 #include "core/image/tone.h"
 
 #include <QComboBox>
@@ -10,6 +12,6 @@ void FillToneChooser(QComboBox *combo) {
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
     for (const std::string &tone : dpmr::ToneList())
-        combo->addItem(QString::fromStdString(tone));
+        combo->addItem(UiText(tone));
     combo->setMaxVisibleItems(16);
 }
