@@ -1,6 +1,6 @@
 #include "core/dtmf/auto_dial.h"
 
-#include "core/dtmf/dtmf_rules.h"
+#include "core/fields/rule_builders.h"
 #include "core/dtmf/dtmf_settings.h"
 #include "core/image/memory_map.h"
 

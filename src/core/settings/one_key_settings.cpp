@@ -5,7 +5,7 @@
 #include "core/dtmf/auto_dial.h"
 #include "core/image/memory_map.h"
 #include "core/image/record_layouts.h"
-#include "core/settings/settings_rules.h"
+#include "core/fields/rule_builders.h"
 
 #include <algorithm>
 #include <array>
@@ -60,7 +60,7 @@ constexpr FieldRule Reference(std::int64_t highest) {
     FieldRule rule;
     rule.min = 0;
     rule.max = highest;
-    rule.charset = kTypedDigits;
+    rule.charset = kDigitChars;
     return rule;
 }
 
