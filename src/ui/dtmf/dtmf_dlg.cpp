@@ -1,11 +1,16 @@
 #include "ui/dtmf/dtmf_dlg.h"
 
+#include "core/dtmf/dtmf_settings.h"
 #include "ui/dtmf/dtmf_auto_dial_page.h"
-#include "ui/dtmf/dtmf_pages.h"
+#include "ui/widgets/editor_page.h"
+
+#include "ui_dtmf_code_page.h"
+#include "ui_dtmf_decode_page.h"
 
 CDtmfDlg::CDtmfDlg(dpmr::CodePlugDocument &document, QWidget *parent)
     : CTabContainerDlg("DTMF", parent) {
-    AddPage(new CDtmfCodePage(document, nullptr), "Code");
-    AddPage(new CDtmfDecodePage(document, nullptr), "Decode");
+    AddPage(new CTablePage(document, dpmr::kDtmfEncodePage, SetUpForm<Ui::CDtmfCodePage>), "Code");
+    AddPage(new CTablePage(document, dpmr::kDtmfDecodePage, SetUpForm<Ui::CDtmfDecodePage>),
+            "Decode");
     AddPage(new CDtmfAutoDialPage(document, nullptr), "Auto dial");
 }

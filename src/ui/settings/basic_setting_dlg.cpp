@@ -1,14 +1,23 @@
 #include "ui/settings/basic_setting_dlg.h"
 
+#include "core/settings/basic_settings.h"
+#include "core/settings/tone_menu_settings.h"
 #include "ui/settings/basic_setting_pages.h"
 #include "ui/settings/one_key_page.h"
 
-CBasicSettingDlg::CBasicSettingDlg(dpmr::CodePlugDocument &document, QWidget *parent)
+#include "ui_basic_page.h"
+#include "ui_menu_page.h"
+#include "ui_tone_light_page.h"
+
+using namespace dpmr;
+
+CBasicSettingDlg::CBasicSettingDlg(CodePlugDocument &document, QWidget *parent)
     : CTabContainerDlg("Basic setting", parent) {
-    AddPage(new CBasicPage(document, nullptr), "Basic");
+    AddPage(new CTablePage(document, kBasicPage, SetUpForm<Ui::CBasicPage>), "Basic");
     AddPage(new COneKeyPage(document, nullptr), "One key");
     AddPage(new CSideKeyPage(document, nullptr), "Side Key");
-    AddPage(new CToneLightPage(document, nullptr), "Tone and Light");
-    AddPage(new CMenuPage(document, nullptr), "Menu");
+    AddPage(new CTablePage(document, kToneLightPage, SetUpForm<Ui::CToneLightPage>),
+            "Tone and Light");
+    AddPage(new CTablePage(document, kMenuPage, SetUpForm<Ui::CMenuPage>), "Menu");
     AddPage(new CPasswordPage(document, nullptr), "Password");
 }
