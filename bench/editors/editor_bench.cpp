@@ -191,8 +191,7 @@ int main(int argc, char *argv[]) {
             dialog->close();
         }
         std::sort(times.begin(), times.end());
-        std::printf("%-14s %10.2f %10.2f\n", command.text, times[times.size() / 2],
-                    times.back());
+        std::printf("%-14s %10.2f %10.2f\n", command.text, times[times.size() / 2], times.back());
         BenchTabSwitches(command, document, runs);
     }
 

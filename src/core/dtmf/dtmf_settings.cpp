@@ -34,7 +34,6 @@ ChoiceList GroupCallCodes(const Image &) {
             {"D", 0x0D},        {"*", 0x0E}, {"#", 0x0F}};
 }
 
-
 // Milliseconds on the 100 ms grid, stored in tenths of a second; arrows wrap.
 constexpr FieldRule Milliseconds(std::int64_t min) {
     FieldRule rule;

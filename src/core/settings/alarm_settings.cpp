@@ -1,14 +1,13 @@
 #include "core/settings/alarm_settings.h"
 
-#include "core/image/memory_map.h"
 #include "core/fields/rule_builders.h"
+#include "core/image/memory_map.h"
 
 #include <array>
 
 namespace dpmr {
 
 namespace {
-
 
 ChoiceList AlarmTypes(const Image &) {
     return {{"close", 0}, {"only whistle", 1}, {"normal", 2}, {"secret", 3}, {"send alarm id", 4}};
@@ -19,7 +18,6 @@ ChoiceList IdTypes(const Image &) {
 ChoiceList ProhibitAllow(const Image &) {
     return {{"prohibit", 0}, {"allow", 1}};
 }
-
 
 // Arrows wrap over min..max; a value outside it becomes `replacement`.
 constexpr FieldRule Seconds(std::int64_t min, std::int64_t max, std::int64_t replacement,

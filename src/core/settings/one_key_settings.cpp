@@ -3,9 +3,9 @@
 #include "core/channels/channel_editor.h"
 #include "core/dpmr/messages.h"
 #include "core/dtmf/auto_dial.h"
+#include "core/fields/rule_builders.h"
 #include "core/image/memory_map.h"
 #include "core/image/record_layouts.h"
-#include "core/fields/rule_builders.h"
 
 #include <algorithm>
 #include <array>

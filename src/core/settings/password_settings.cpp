@@ -1,7 +1,7 @@
 #include "core/settings/password_settings.h"
 
-#include "core/image/memory_map.h"
 #include "core/fields/rule_builders.h"
+#include "core/image/memory_map.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "core/settings/side_key_settings.h"
 
-#include "core/image/memory_map.h"
 #include "core/fields/rule_builders.h"
+#include "core/image/memory_map.h"
 
 #include <algorithm>
 #include <array>
@@ -133,8 +133,8 @@ namespace {
 // As picking a press in the dialog: a function that takes both presses takes its partner too.
 void CommitPresses(const FieldContext &context, int, const BatchEdit &edit, FieldTexts &texts) {
     if (edit.Changed(texts, kLongKeyTimeField))
-        texts[kLongKeyTimeField] =
-            NormaliseText(kSideKeyFields[kLongKeyTimeField].rule, context, texts[kLongKeyTimeField]);
+        texts[kLongKeyTimeField] = NormaliseText(kSideKeyFields[kLongKeyTimeField].rule, context,
+                                                 texts[kLongKeyTimeField]);
     for (int f = ShortPressField(0); f <= LongPressField(kKeyCount - 1); ++f)
         if (edit.Changed(texts, f))
             PairKeyPresses(texts, f);

@@ -71,6 +71,7 @@ bool ChannelExchangeCommands::ExportTo(const QString &path) {
         ShowProgramMessage(env_.window, QString::fromStdString(result.message));
         return false;
     }
-    env_.window->statusBar()->showMessage(QStringLiteral("Channels exported to %1").arg(path), kNoticeMs);
+    env_.window->statusBar()->showMessage(QStringLiteral("Channels exported to %1").arg(path),
+                                          kNoticeMs);
     return true;
 }

@@ -4,9 +4,9 @@
 #include "ui/channels/channel_cell_delegate.h"
 #include "ui/channels/channel_table_model.h"
 #include "ui/channels/channel_table_view.h"
-#include "ui/widgets/typing_limits.h"
 #include "ui/widgets/dialog_units.h"
 #include "ui/widgets/message_box.h"
+#include "ui/widgets/typing_limits.h"
 
 #include <QComboBox>
 #include <QHeaderView>

@@ -6,6 +6,5 @@
 #include "ui_alarm_page.h"
 
 CAlarmDlg::CAlarmDlg(dpmr::CodePlugDocument &document, QWidget *parent)
-    : CSinglePageDlg("Alarm",
-                     new CTablePage(document, dpmr::kAlarmPage, SetUpForm<Ui::CAlarmPage>),
+    : CSinglePageDlg("Alarm", new CTablePage(document, dpmr::kAlarmPage, SetUpForm<Ui::CAlarmPage>),
                      parent, EnterEsc::Close) {}
