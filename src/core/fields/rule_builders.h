@@ -72,6 +72,12 @@ constexpr FieldRule Replacing(FieldRule rule, std::int64_t replacement) {
     return rule;
 }
 
+// Typing is free: the edit takes any character (the rule still normalises what was typed).
+constexpr FieldRule AnyCharacter(FieldRule rule) {
+    rule.charset = {};
+    return rule;
+}
+
 // Dialling digits of up to `length` characters.
 constexpr FieldRule DtmfDigitsRule(int length) {
     FieldRule rule{.kind = RuleKind::Digits};
