@@ -20,7 +20,7 @@ export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER-ccache}
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDPMR_SANITIZE=ON -DDPMR_BUILD_FUZZ=ON \
-    -DDPMR_BUILD_UI=OFF -DDPMR_BUILD_TESTS=OFF >/dev/null
+    -DDPMR_BUILD_UI=OFF -DDPMR_BUILD_TESTS=OFF -DDPMR_WERROR=ON >/dev/null
 cmake --build build-fuzz -j"$(nproc)" -t fuzz_targets
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -7,7 +7,7 @@ scripts/install-deps.sh
 # Rebuilds in another clone or worktree reuse compiled objects.
 export CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DDPMR_SANITIZE=ON -DDPMR_BUILD_TESTS=ON \
-    >/dev/null
+    -DDPMR_WERROR=ON >/dev/null
 cmake --build build-test -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

@@ -33,28 +33,6 @@ double Millis(Clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
-const char *EditorName(EditorId id) {
-    switch (id) {
-    case EditorId::ChannelEdit:
-        return "Channel edit";
-    case EditorId::ScanInfo:
-        return "Scan Info";
-    case EditorId::BasicSetting:
-        return "Basic setting";
-    case EditorId::Alarm:
-        return "Alarm";
-    case EditorId::Dtmf:
-        return "DTMF";
-    case EditorId::Dpmr:
-        return "dPMR";
-    case EditorId::Vfo:
-        return "VFO";
-    case EditorId::PmsCh:
-        return "PMS ch";
-    }
-    return "?";
-}
-
 // A field of a registered page stored from its shown text, as the editor would.
 void StoreShown(dpmr::CodePlugDocument &document, const dpmr::PageTable &page, int record,
                 std::string_view field, std::string_view text) {
@@ -139,7 +117,7 @@ int GrabAll(const QString &folder) {
             std::unique_ptr<QDialog> dialog = command.make({document, channel, nullptr});
             dialog->show();
             QApplication::processEvents();
-            QString name = QString(EditorName(command.id)).replace(' ', '-');
+            QString name = QString(command.text).replace(' ', '-');
             if (command.id == EditorId::ChannelEdit)
                 name += QString("-%1").arg(channel);
             const QList<QTabWidget *> tabs = dialog->findChildren<QTabWidget *>();
@@ -213,8 +191,7 @@ int main(int argc, char *argv[]) {
             dialog->close();
         }
         std::sort(times.begin(), times.end());
-        std::printf("%-14s %10.2f %10.2f\n", EditorName(command.id), times[times.size() / 2],
-                    times.back());
+        std::printf("%-14s %10.2f %10.2f\n", command.text, times[times.size() / 2], times.back());
         BenchTabSwitches(command, document, runs);
     }
 

@@ -3,6 +3,7 @@
 #include "cli/code_plug_summary.h"
 #include "core/app/code_plug_document.h"
 #include "core/exchange/channel_csv.h"
+#include "core/fields/field_rule.h"
 #include "core/image/band_limits.h"
 #include "core/image/code_plug_file.h"
 #include "core/image/memory_map.h"
@@ -35,7 +36,7 @@ std::optional<std::vector<int>> ChannelListFromText(const std::string &text) {
         const std::size_t dash = part.find('-');
         const auto number = [](const std::string &digits) {
             const bool ok = !digits.empty() && digits.size() <= 3 &&
-                            digits.find_first_not_of("0123456789") == std::string::npos;
+                            digits.find_first_not_of(kDigitChars) == std::string::npos;
             const int n = ok ? std::stoi(digits) : 0;
             return n >= 1 && n <= kChannelCount ? n : 0;
         };

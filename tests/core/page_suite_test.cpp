@@ -103,7 +103,72 @@ TEST_P(PageSuite, NumbersNormaliseIdempotentlyIntoRangeAndSpinAsDeclared) {
     }
 }
 
+// What a user might type or pick in a field: its choices, and texts in and out of its rule.
+std::vector<std::string> TypedTexts(const FieldDef &field, const Image &image) {
+    switch (field.rule.kind) {
+    case RuleKind::Choice: {
+        std::vector<std::string> texts{""};
+        for (const ChoiceItem &item : ChoicesOf(field.rule, image))
+            if (texts.size() < 4)
+                texts.push_back(item.text);
+        return texts;
+    }
+    case RuleKind::Check:
+        return {"1", "0"};
+    case RuleKind::Frequency:
+        return {"", "446.1", "99", "12ab"};
+    case RuleKind::Tone:
+        return {"", "88.5", "D023N", "none"};
+    default:
+        return {"", "7", "0.3", "12345678901234567890", "AB*#"};
+    }
+}
+
+// A dialog runs the page's commit as each field is left. Leaving the field again, or typing
+// the same text into it again and leaving, changes nothing more.
+class LeaveSuite : public ::testing::TestWithParam<const PageTable *> {};
+
+std::vector<const PageTable *> PagesWithCommit() {
+    std::vector<const PageTable *> pages;
+    for (const PageTable *page : PageRegistry())
+        if (page->commit)
+            pages.push_back(page);
+    return pages;
+}
+
+TEST_P(LeaveSuite, LeavingAFieldTwiceIsLeavingItOnce) {
+    const PageTable &page = *GetParam();
+    std::mt19937 random(11);
+    for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+        Image image = RandomImage(seed);
+        if (seed % 2 == 0) // a blank record: a channel coming into use
+            for (std::size_t i = 0x0100; i < 0x3F00; i += 97)
+                image[i] = 0xFF;
+        const int record = PickRecord(page, random);
+        const FieldContext context{image, kBand};
+        const FieldTexts loaded = LoadPage(page, context, record);
+        for (std::size_t f = 0; f < page.fields.size(); ++f) {
+            const int field = static_cast<int>(f);
+            for (const std::string &typed : TypedTexts(page.fields[f], image)) {
+                FieldTexts once = loaded;
+                once[f] = typed;
+                LeaveField(page, context, record, field, loaded, once);
+                FieldTexts again = once;
+                LeaveField(page, context, record, field, once, again);
+                EXPECT_EQ(again, once) << page.name << "." << page.fields[f].name << " left twice";
+                FieldTexts retyped = once;
+                retyped[f] = typed;
+                LeaveField(page, context, record, field, once, retyped);
+                EXPECT_EQ(retyped, once)
+                    << page.name << "." << page.fields[f].name << " typed \"" << typed
+                    << "\" again, seed " << seed << " record " << record;
+            }
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Registered, PageSuite, ::testing::ValuesIn(PageRegistry()), PageName);
+INSTANTIATE_TEST_SUITE_P(WithCommit, LeaveSuite, ::testing::ValuesIn(PagesWithCommit()), PageName);
 
 TEST(PageRegistry, PagesDoNotOverlapUnlessShared) {
     const auto &pages = PageRegistry();

@@ -176,6 +176,33 @@ private slots:
                  QString("500 MHz is outside 400-470 MHz: set to 470.000000"));
     }
 
+    // Pasting into a frequency cell drops what typing would drop: the letters of "12ab" never
+    // reach the cell's rule, nor do they make "446.1ab" the band's lower limit.
+    void pastedTextIsFilteredAsTypingIs() {
+        for (const auto &[pasted, kept] : {std::pair{"446.1ab", "446.1"}, std::pair{"12ab", "12"},
+                                           std::pair{"4x3y9.5", "439.5"}}) {
+            GoTo(5, kColRxFreq);
+            QTest::keyClick(table(), Qt::Key_F2);
+            auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+            QVERIFY(edit);
+            edit->clear();
+            QApplication::clipboard()->setText(pasted);
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(edit->text(), QString(kept));
+            QTest::keyClick(edit, Qt::Key_Escape);
+            QTRY_VERIFY(!table()->IsEditing());
+        }
+        GoTo(5, kColRxFreq);
+        QTest::keyClick(table(), Qt::Key_F2);
+        auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(edit);
+        QApplication::clipboard()->setText("446.1ab");
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTRY_VERIFY(!table()->IsEditing());
+        QCOMPARE(Cell(5, kColRxFreq), QString("446.100000"));
+    }
+
     void movingThePriorityChannelKeepsItAndUndoRestoresEveryByte() {
         Image image = WithChannels({4, 5, 6});
         image[kScanPriorityChannel] = 5;

@@ -65,7 +65,7 @@ private:
 
 private slots:
     void init() {
-        document_ = CodePlugDocument{};
+        document_ = CodePlugDocument();
         document_.New();
         view_ = std::make_unique<CProgramView>(document_, nullptr);
         view_->show();

@@ -86,7 +86,7 @@ class VfoPmsScanDlgTest : public QObject {
 
 private slots:
     void init() {
-        document_ = CodePlugDocument{};
+        document_ = CodePlugDocument();
         document_.limits = {40000000, 47000000};
         document_.New();
         window_ = std::make_unique<QWidget>();

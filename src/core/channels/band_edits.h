@@ -15,6 +15,9 @@ struct BandRange {
 // "%d-%d" of the entry; nullopt for an index outside BandChoices().
 std::optional<BandRange> BandEntryRange(int bandIndex);
 
+// What the band edits take: whole MHz, in digits.
+inline constexpr FieldRule kBandEditRule{.charset = kDigitChars};
+
 // A band edit as an integer in MHz; a text that is not a number reads as 0.
 long BandEditValue(const std::string &edit);
 BandLimits LimitsFromEdits(const BandEdits &edits);

@@ -71,6 +71,10 @@ const FieldRule &AliasCellRule() {
     return ChannelEditFields()[kEditAlias].rule;
 }
 
+const FieldRule &FrequencyCellRule() {
+    return ChannelEditFields()[kEditRxFreq].rule;
+}
+
 void EndAliasEdit(ChannelTable &table, Image &image, int channel, std::string_view text) {
     if (table.IsRowEmpty(channel)) {
         table.Cell(channel, kColName).clear();

@@ -3,6 +3,7 @@
 #include "core/channels/channel_record.h"
 #include "core/channels/contact_index.h"
 #include "core/channels/new_channel.h"
+#include "core/fields/rule_builders.h"
 #include "core/image/decimal.h"
 #include "core/image/frequency.h"
 #include "core/image/record_layouts.h"
@@ -72,17 +73,13 @@ constexpr std::uint64_t kNoContact = 0xFF;
 
 constexpr FieldRule FrequencyRule() {
     FieldRule rule{.kind = RuleKind::Frequency};
-    rule.charset = kFrequencyChars;
+    rule.charset = kDecimalChars;
     rule.maxLength = 10;
     rule.band = BandRule::ReplaceOutsideBand;
     return rule;
 }
 constexpr FieldRule ToneRule() {
     return {.kind = RuleKind::Tone};
-}
-constexpr FieldRule Choices(ChoiceSource source, std::uint64_t unknownShowsAs,
-                            std::uint64_t noSelectionStores) {
-    return ChoiceRule(source, unknownShowsAs, noSelectionStores);
 }
 constexpr FieldRule AliasRule() {
     FieldRule rule{.kind = RuleKind::Text};
@@ -96,29 +93,47 @@ constexpr std::array<FieldDef, kChannelEditFieldCount> kFields = {{
     {"tx_freq", RecordOf, ch::kTxFreq, FrequencyRule()},
     {"rx_tone", RecordOf, ch::kRxTone, ToneRule()},
     {"tx_tone", RecordOf, ch::kTxTone, ToneRule()},
-    {"channel_type", RecordOf, ch::kChannelType, Choices(ChannelTypeChoices, kNoSelection, 1)},
+    {"channel_type", RecordOf, ch::kChannelType, ChoiceRule(ChannelTypeChoices, kNoSelection, 1)},
     // Power bits 01 and 10 show no choice; a store then writes "High".
-    {"tx_power", RecordOf, ch::kTxPower, Choices(PowerChoices, kNoSelection, 3)},
-    {"signal_type", RecordOf, ch::kSignalType, Choices(SignalChoices, 0, 0)},
-    {"bandwidth", RecordOf, ch::kNarrow, Choices(BandwidthChoices, kNoSelection, 0)},
+    {"tx_power", RecordOf, ch::kTxPower, ChoiceRule(PowerChoices, kNoSelection, 3)},
+    {"signal_type", RecordOf, ch::kSignalType, ChoiceRule(SignalChoices)},
+    {"bandwidth", RecordOf, ch::kNarrow, ChoiceRule(BandwidthChoices, kNoSelection, 0)},
     {"alias", AliasOf, alias_layout::kAlias, AliasRule()},
-    {"status_info", DigitalExtOf, ext::kStatusInfo, Choices(StatusInfoChoices, 30, 0)},
-    {"data_type", DigitalExtOf, ext::kDataType, Choices(DataTypeChoices, 0x01, 0x01)},
+    {"status_info", DigitalExtOf, ext::kStatusInfo, ChoiceRule(StatusInfoChoices, 30, 0)},
+    {"data_type", DigitalExtOf, ext::kDataType, ChoiceRule(DataTypeChoices, 0x01)},
     // Either busy bit reads as busy; a store clears both and sets bit 0.
     {"busy_lock", RecordOf, ch::kBusyBits, CheckRule()},
     {"reverse", RecordOf, ch::kReverse, CheckRule()},
     {"scan", RecordOf, ch::kScan, CheckRule()},
     {"talk_around", RecordOf, ch::kTalkAround, CheckRule()},
     {"ptt_id", RecordOf, ch::kPttId, CheckRule()},
-    {"rx_only", RecordOf, ch::kRxOnly, Choices(RxOnlyChoices, kNoSelection, 0)},
+    {"rx_only", RecordOf, ch::kRxOnly, ChoiceRule(RxOnlyChoices, kNoSelection, 0)},
     // A key, list or contact that no longer exists shows "None" and is stored as 0.
-    {"encrypt_key", RecordOf, ch::kEncryptKey, Choices(EncryptKeyChoices, 0, 0)},
-    {"contact", RecordOf, ch::kContact, Choices(ContactChoices, 0, kNoContact)},
-    {"group_rx_list", RecordOf, ch::kGroupRxList, Choices(GroupListChoices, 0, 0)},
+    {"encrypt_key", RecordOf, ch::kEncryptKey, ChoiceRule(EncryptKeyChoices)},
+    {"contact", RecordOf, ch::kContact, ChoiceRule(ContactChoices, 0, kNoContact)},
+    {"group_rx_list", RecordOf, ch::kGroupRxList, ChoiceRule(GroupListChoices)},
     {"oacsu", DigitalExtOf, ext::kOacsu, CheckRule()},
-    {"rx_color", DigitalExtOf, ext::kRxColor, Choices(ColorChoices, kAutoColor, kAutoColor)},
-    {"tx_color", DigitalExtOf, ext::kTxColor, Choices(ColorChoices, kAutoColor, kAutoColor)},
+    {"rx_color", DigitalExtOf, ext::kRxColor, ChoiceRule(ColorChoices, kAutoColor)},
+    {"tx_color", DigitalExtOf, ext::kTxColor, ChoiceRule(ColorChoices, kAutoColor)},
 }};
+
+// ChannelEditField indexes this table: the names pin the order, so a field moved in one and
+// not the other fails to build.
+constexpr bool FieldIs(ChannelEditField field, std::string_view name) {
+    return std::string_view(kFields[static_cast<std::size_t>(field)].name) == name;
+}
+static_assert(FieldIs(kEditRxFreq, "rx_freq") && FieldIs(kEditTxFreq, "tx_freq") &&
+              FieldIs(kEditRxTone, "rx_tone") && FieldIs(kEditTxTone, "tx_tone") &&
+              FieldIs(kEditChannelType, "channel_type") && FieldIs(kEditTxPower, "tx_power") &&
+              FieldIs(kEditSignalType, "signal_type") && FieldIs(kEditBandwidth, "bandwidth") &&
+              FieldIs(kEditAlias, "alias") && FieldIs(kEditStatusInfo, "status_info") &&
+              FieldIs(kEditDataType, "data_type") && FieldIs(kEditBusy, "busy_lock") &&
+              FieldIs(kEditReverse, "reverse") && FieldIs(kEditScan, "scan") &&
+              FieldIs(kEditTalkAround, "talk_around") && FieldIs(kEditPttId, "ptt_id") &&
+              FieldIs(kEditRxOnly, "rx_only") && FieldIs(kEditEncryptKey, "encrypt_key") &&
+              FieldIs(kEditContact, "contact") && FieldIs(kEditGroupRxList, "group_rx_list") &&
+              FieldIs(kEditOacsu, "oacsu") && FieldIs(kEditRxColor, "rx_color") &&
+              FieldIs(kEditTxColor, "tx_color"));
 
 // Cleared controls: edits empty, choosers without selection, check boxes unchecked.
 FieldTexts ClearedTexts() {
@@ -188,7 +203,7 @@ const FieldRule kChannelNumberRule = [] {
     rule.min = 1;
     rule.max = kChannelCount;
     rule.wrap = true;
-    rule.charset = "0123456789";
+    rule.charset = kDigitChars;
     rule.maxLength = 4;
     return rule;
 }();

@@ -27,8 +27,6 @@ enum ChannelColumn : int {
     kColName = 9, // the channel's alias
 };
 inline constexpr int kChannelColumns = 10;
-inline constexpr int kFrequencyEditorMaxLength = 10;
-inline constexpr std::string_view kFrequencyCharacters = "0123456789.";
 
 enum class CellEditor { None, Frequency, Tone, Choice, Alias };
 
@@ -94,8 +92,9 @@ void EndChoiceEdit(ChannelTable &table, int channel, int column, std::string_vie
 // The Name cell: the alias rules (printable, 12 characters) applied as typing does; written
 // into the alias slot at once, as the channel editor would.
 void EndAliasEdit(ChannelTable &table, Image &image, int channel, std::string_view text);
-// The alias rule of the Name cell's editor.
+// The rules of the Name and frequency cells' editors: the channel editor's.
 const FieldRule &AliasCellRule();
+const FieldRule &FrequencyCellRule();
 // Ends an edit of any cell by its column's rule.
 void EndCellEdit(ChannelTable &table, Image &image, const BandLimits &limits, int channel,
                  int column, std::string_view text);

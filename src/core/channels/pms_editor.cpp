@@ -14,7 +14,7 @@ std::optional<std::size_t> PmsEntryOf(int entry) {
 
 constexpr FieldRule EdgeRule() {
     FieldRule rule{.kind = RuleKind::Frequency};
-    rule.charset = kFrequencyChars;
+    rule.charset = kDecimalChars;
     rule.maxLength = 10;
     rule.band = BandRule::Clamp;
     return rule;

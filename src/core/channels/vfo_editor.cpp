@@ -1,5 +1,6 @@
 #include "core/channels/vfo_editor.h"
 
+#include "core/fields/rule_builders.h"
 #include "core/image/bcd.h"
 #include "core/image/decimal.h"
 #include "core/image/frequency.h"

@@ -1,5 +1,6 @@
 #include "core/dpmr/dpmr_basic.h"
 
+#include "core/fields/rule_builders.h"
 #include "core/image/digit_codes.h"
 #include "core/image/factory_defaults.h"
 #include "core/image/text.h"
@@ -38,21 +39,11 @@ ChoiceList WakeFrameChoices(const Image &) {
     return list;
 }
 
-constexpr FieldRule Choice(ChoiceSource source, std::uint64_t unknown = 0) {
-    return {.kind = RuleKind::Choice,
-            .choices = source,
-            .unknownShowsAs = unknown,
-            .noSelectionStores = unknown};
-}
 constexpr FieldRule Identity() {
-    return {.kind = RuleKind::Digits, .maxLength = 7, .valueCharset = "0123456789"};
+    return {.kind = RuleKind::Digits, .maxLength = 7, .valueCharset = kDigitChars};
 }
 constexpr FieldRule Minutes(int maxLength) {
     return {.min = 0, .max = 30, .wrap = true, .maxLength = maxLength};
-}
-// Tenths of a second, 0.1 to 5.0.
-constexpr FieldRule Tenths() {
-    return {.min = 1, .max = 50, .wrap = true, .decimals = 1, .maxLength = 3};
 }
 
 constexpr std::size_t kOptions = kDpmrOptions;
@@ -65,16 +56,17 @@ const std::array<FieldDef, 21> kFields = {{
      FieldLayout::Text(kDpmrRadioName, 8, 8),
      {.kind = RuleKind::Text, .maxLength = 8}},
     {"radio_id", AbsoluteBase, FieldLayout::Digits(kDpmrRadioId, kIdDigits), Identity()},
-    {"dial_access", AbsoluteBase, FieldLayout::Byte(kDpmrDialAccess), Choice(DialAccessChoices, 7)},
-    {"voice_store", AbsoluteBase, FieldLayout::BitField(kOptions, 3, 1), Choice(OffOn)},
+    {"dial_access", AbsoluteBase, FieldLayout::Byte(kDpmrDialAccess),
+     ChoiceRule(DialAccessChoices, 7)},
+    {"voice_store", AbsoluteBase, FieldLayout::BitField(kOptions, 3, 1), ChoiceRule(OffOn)},
     {"emergency_code", AbsoluteBase, FieldLayout::Digits(kDpmrEmergencyCode, kIdDigits),
      Identity()},
     {"stun_code", AbsoluteBase, FieldLayout::Digits(kDpmrStunCode, kIdDigits), Identity()},
     {"active_code", AbsoluteBase, FieldLayout::Digits(kDpmrActiveCode, kIdDigits), Identity()},
-    {"allow_all_call", AbsoluteBase, FieldLayout::BitField(kOptions, 7, 1), Choice(OffOn)},
-    {"codec_type", AbsoluteBase, FieldLayout::BitField(kOptions, 0, 2), Choice(CodecChoices)},
-    {"stun_decode", AbsoluteBase, FieldLayout::BitField(kOptions, 2, 1), Choice(OffOn)},
-    {"stun_type", AbsoluteBase, FieldLayout::BitField(kOptions, 4, 2), Choice(StunTypeChoices)},
+    {"allow_all_call", AbsoluteBase, FieldLayout::BitField(kOptions, 7, 1), ChoiceRule(OffOn)},
+    {"codec_type", AbsoluteBase, FieldLayout::BitField(kOptions, 0, 2), ChoiceRule(CodecChoices)},
+    {"stun_decode", AbsoluteBase, FieldLayout::BitField(kOptions, 2, 1), ChoiceRule(OffOn)},
+    {"stun_type", AbsoluteBase, FieldLayout::BitField(kOptions, 4, 2), ChoiceRule(StunTypeChoices)},
     {"area_code", AbsoluteBase, FieldLayout::Digits(kDpmrAreaCode, kIdDigits), Identity()},
     {"group_hold_time", AbsoluteBase, FieldLayout::Byte(kDpmrGroupHoldTime), Minutes(2)},
     {"single_call_time", AbsoluteBase, FieldLayout::Byte(kDpmrSingleCallTime), Minutes(2)},
@@ -82,14 +74,16 @@ const std::array<FieldDef, 21> kFields = {{
      AbsoluteBase,
      FieldLayout::Byte(kDpmrPreCarrier),
      {.min = 0, .max = 1000, .step = 20, .wrap = true, .onGrid = true, .maxLength = 4}},
-    {"wake_frame", AbsoluteBase, FieldLayout::Byte(kDpmrWakeFrame), Choice(WakeFrameChoices)},
-    {"repeat_mode", AbsoluteBase, FieldLayout::BitField(kOptions, 6, 1), Choice(RepeatChoices)},
-    {"ack_reply_delay", AbsoluteBase, FieldLayout::Byte(kDpmrAckReplyDelay), Tenths()},
+    {"wake_frame", AbsoluteBase, FieldLayout::Byte(kDpmrWakeFrame), ChoiceRule(WakeFrameChoices)},
+    {"repeat_mode", AbsoluteBase, FieldLayout::BitField(kOptions, 6, 1), ChoiceRule(RepeatChoices)},
+    {"ack_reply_delay", AbsoluteBase, FieldLayout::Byte(kDpmrAckReplyDelay),
+     AnyCharacter(TenthsRule(1, 50))},
     {"ack_reply_wait",
      AbsoluteBase,
      FieldLayout::Byte(kDpmrAckReplyWait),
      {.min = 0, .max = 10, .wrap = true, .maxLength = 1}},
-    {"tx_delay_time", AbsoluteBase, FieldLayout::Byte(kDpmrTxDelayTime), Tenths()},
+    {"tx_delay_time", AbsoluteBase, FieldLayout::Byte(kDpmrTxDelayTime),
+     AnyCharacter(TenthsRule(1, 50))},
     // Not shown: carried through load and store.
     {"ack_reply_times",
      AbsoluteBase,
@@ -197,10 +191,14 @@ void StoreBasic(Image &image, const BandLimits &band, int record, const FieldTex
         NumberFromText(kFields[Index("tx_pre_carrier")].rule, Text(texts, "tx_pre_carrier")) / 20);
 }
 
-// The dialog splits the identity again whenever Dial access changes; so do changes made all
-// at once, keeping the parts they give. Otherwise the parts would be split only by the next
-// load, and applying the same changes again would store them differently.
+// A field left is shown as it will be stored: identities padded or reverted, numbers limited.
+// The identity is split again whenever Dial access changes, keeping the parts given with it;
+// otherwise the parts would be split only by the next load, and applying the same changes
+// again would store them differently.
 void CommitBasic(const FieldContext &, int, const BatchEdit &edit, FieldTexts &texts) {
+    for (std::size_t i = 0; i < kFields.size(); ++i)
+        if (kFields[i].rule.kind != RuleKind::Choice && edit.Changed(texts, static_cast<int>(i)))
+            texts[i] = NormaliseDpmrBasicField(kFields[i].name, texts[i]);
     if (!edit.Changed(texts, Index("dial_access")))
         return;
     const FieldTexts wanted = texts;

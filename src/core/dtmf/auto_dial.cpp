@@ -1,7 +1,7 @@
 #include "core/dtmf/auto_dial.h"
 
-#include "core/dtmf/dtmf_rules.h"
 #include "core/dtmf/dtmf_settings.h"
+#include "core/fields/rule_builders.h"
 #include "core/image/memory_map.h"
 
 #include <array>

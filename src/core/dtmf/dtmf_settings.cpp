@@ -1,6 +1,6 @@
 #include "core/dtmf/dtmf_settings.h"
 
-#include "core/dtmf/dtmf_rules.h"
+#include "core/fields/rule_builders.h"
 #include "core/image/digit_codes.h"
 #include "core/image/memory_map.h"
 
@@ -9,8 +9,6 @@
 namespace dpmr {
 
 namespace {
-
-constexpr std::string_view kDecimalDigits = "0123456789";
 
 ChoiceList Speeds(const Image &) {
     return {{"50", 50}, {"75", 75}, {"100", 100}};
@@ -36,16 +34,6 @@ ChoiceList GroupCallCodes(const Image &) {
             {"D", 0x0D},        {"*", 0x0E}, {"#", 0x0F}};
 }
 
-// The choice a stored value names, or `factory` for a value that names none.
-constexpr FieldRule List(ChoiceSource source, std::uint64_t factory) {
-    FieldRule rule;
-    rule.kind = RuleKind::Choice;
-    rule.choices = source;
-    rule.unknownShowsAs = factory;
-    rule.noSelectionStores = factory;
-    return rule;
-}
-
 // Milliseconds on the 100 ms grid, stored in tenths of a second; arrows wrap.
 constexpr FieldRule Milliseconds(std::int64_t min) {
     FieldRule rule;
@@ -55,20 +43,8 @@ constexpr FieldRule Milliseconds(std::int64_t min) {
     rule.onGrid = true;
     rule.wrap = true;
     rule.storedUnit = 100;
-    rule.charset = kDecimalDigits;
+    rule.charset = kDigitChars;
     rule.maxLength = 4;
-    return rule;
-}
-
-// Seconds shown with one decimal, stored in tenths; arrows step 0.1 s and wrap.
-constexpr FieldRule Tenths(std::int64_t max, int typedLength) {
-    FieldRule rule;
-    rule.min = 5;
-    rule.max = max;
-    rule.decimals = 1;
-    rule.wrap = true;
-    rule.charset = "0123456789.";
-    rule.maxLength = typedLength;
     return rule;
 }
 
@@ -77,7 +53,7 @@ constexpr FieldRule AutoResetSeconds() {
     rule.min = 0;
     rule.max = 255;
     rule.wrap = true;
-    rule.charset = kDecimalDigits;
+    rule.charset = kDigitChars;
     rule.maxLength = 3;
     return rule;
 }
@@ -95,18 +71,18 @@ constexpr FieldLayout Digits(std::size_t offset, std::size_t bytes) {
 enum EncodeField : int { kSpeed };
 
 const std::array<FieldDef, 12> kEncodeFields{{
-    {"speed", AbsoluteBase, At(0x00), List(Speeds, 100)},
+    {"speed", AbsoluteBase, At(0x00), ChoiceRule(Speeds, 100)},
     {"first_digit_delay", AbsoluteBase, At(0x01), Milliseconds(100)},
     {"first_digit", AbsoluteBase, At(0x02), Milliseconds(0)},
     {"star_hash_tone", AbsoluteBase, At(0x03), Milliseconds(0)},
-    {"short_beep", AbsoluteBase, Bits(0x07, 1, 1), List(InhibitAllow, 0)},
-    {"side_tone", AbsoluteBase, Bits(0x07, 0, 1), List(InhibitAllow, 1)},
-    {"ptt_id_type", AbsoluteBase, At(0x05), List(PttIdTypes, 0)},
+    {"short_beep", AbsoluteBase, Bits(0x07, 1, 1), ChoiceRule(InhibitAllow, 0)},
+    {"side_tone", AbsoluteBase, Bits(0x07, 0, 1), ChoiceRule(InhibitAllow, 1)},
+    {"ptt_id_type", AbsoluteBase, At(0x05), ChoiceRule(PttIdTypes, 0)},
     {"online_code", AbsoluteBase, Digits(0x10, 16), DtmfDigitsRule(16)},
     {"offline_code", AbsoluteBase, Digits(0x20, 16), DtmfDigitsRule(16)},
-    {"hold_time", AbsoluteBase, At(0x08), Tenths(20, 3)},
-    {"response_wait", AbsoluteBase, Bits(0x07, 7, 1), List(InhibitAllow, 0)},
-    {"response_wait_time", AbsoluteBase, At(0x09), Tenths(100, 4)},
+    {"hold_time", AbsoluteBase, At(0x08), TenthsRule(5, 20, 3)},
+    {"response_wait", AbsoluteBase, Bits(0x07, 7, 1), ChoiceRule(InhibitAllow, 0)},
+    {"response_wait_time", AbsoluteBase, At(0x09), TenthsRule(5, 100, 4)},
 }};
 
 // A stored speed selects the first choice its digits begin ("5" selects "50").
@@ -122,10 +98,10 @@ FieldTexts LoadEncode(const FieldContext &context, int record) {
 }
 
 const std::array<FieldDef, 7> kDecodeFields{{
-    {"decode_response", AbsoluteBase, At(0x31), List(DecodeResponses, 4)},
-    {"decode_display", AbsoluteBase, Bits(0x37, 0, 1), List(ProhibitAllow, 1)},
-    {"group_call_code", AbsoluteBase, At(0x30), List(GroupCallCodes, kNoDigit)},
-    {"stun_type", AbsoluteBase, Bits(0x37, 6, 2), List(StunTypes, 0)},
+    {"decode_response", AbsoluteBase, At(0x31), ChoiceRule(DecodeResponses, 4)},
+    {"decode_display", AbsoluteBase, Bits(0x37, 0, 1), ChoiceRule(ProhibitAllow, 1)},
+    {"group_call_code", AbsoluteBase, At(0x30), ChoiceRule(GroupCallCodes, kNoDigit)},
+    {"stun_type", AbsoluteBase, Bits(0x37, 6, 2), ChoiceRule(StunTypes, 0)},
     {"stun_code", AbsoluteBase, Digits(0x50, 15), DtmfDigitsRule(15)},
     {"person_id", AbsoluteBase, Digits(0x40, 16), DtmfDigitsRule(16)},
     {"auto_reset_time", AbsoluteBase, At(0x34), AutoResetSeconds()},

@@ -81,21 +81,10 @@ struct FieldContext {
     BandLimits band;
 };
 
-// What a frequency edit lets through.
-inline constexpr std::string_view kFrequencyChars = "0123456789.";
-
-// The common rules in one line each.
-constexpr FieldRule CheckRule() {
-    return {.kind = RuleKind::Check};
-}
-constexpr FieldRule ChoiceRule(ChoiceSource source, std::uint64_t unknownShowsAs,
-                               std::uint64_t noSelectionStores) {
-    FieldRule rule{.kind = RuleKind::Choice};
-    rule.choices = source;
-    rule.unknownShowsAs = unknownShowsAs;
-    rule.noSelectionStores = noSelectionStores;
-    return rule;
-}
+// The character sets typing keeps to: digits, decimal numbers and frequencies, dialling digits.
+inline constexpr std::string_view kDigitChars = "0123456789";
+inline constexpr std::string_view kDecimalChars = "0123456789.";
+inline constexpr std::string_view kDtmfChars = "0123456789ABCD*#";
 
 // A stored value brought into the rule's range (clamped or replaced) and onto its grid.
 std::int64_t InRange(const FieldRule &rule, std::int64_t stored);

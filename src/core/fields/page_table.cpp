@@ -19,6 +19,15 @@ void StorePage(const PageTable &page, Image &image, const BandLimits &band, int 
         StoreFields(image, band, record, page.fields, texts);
 }
 
+void LeaveField(const PageTable &page, const FieldContext &context, int record, int field,
+                const FieldTexts &shown, FieldTexts &texts) {
+    if (!page.commit)
+        return;
+    BatchEdit edit{shown, std::vector<bool>(texts.size(), false)};
+    edit.given.at(static_cast<std::size_t>(field)) = true;
+    page.commit(context, record, edit, texts);
+}
+
 BitMask PageWrites(const PageTable &page, int record) {
     BitMask mask;
     for (const FieldDef &field : page.fields)

@@ -17,8 +17,8 @@ struct BitMask {
     void Add(std::size_t base, const FieldLayout &field);
 };
 
-// Changes made to one record all at once (the command line): what the record showed and which
-// fields the changes name.
+// Changes made to one record: what the record showed and which fields the changes name. The
+// command line gives many fields at once; a dialog gives the one field the user left.
 struct BatchEdit {
     const FieldTexts &before;
     std::vector<bool> given;
@@ -41,13 +41,18 @@ struct PageTable {
     void (*alsoWrites)(int record, BitMask &mask) = nullptr;
     // Fields another page also edits (a byte two pages share); they may overlap.
     std::span<const char *const> shared = {};
-    // What the editor does as the user leaves fields, for a batch edit: `texts` holds the
-    // record with the given fields replaced; the hook derives the rest (a new channel's
-    // defaults, the VFO's transmit frequency) and keeps what was given. Default: nothing more
-    // than the store does.
+    // What the page does as the user leaves fields, in a dialog one at a time (LeaveField) or
+    // all at once from the command line: `texts` holds the record with the given fields
+    // replaced; the hook derives the rest (a new channel's defaults, the VFO's transmit
+    // frequency) and keeps what was given. A field given as it was shown changes nothing, so
+    // leaving a field twice is leaving it once. Default: nothing more than the store does.
     void (*commit)(const FieldContext &context, int record, const BatchEdit &edit,
                    FieldTexts &texts) = nullptr;
 };
+
+// The user left `field` of a page that showed `shown`: the page's commit for that field alone.
+void LeaveField(const PageTable &page, const FieldContext &context, int record, int field,
+                const FieldTexts &shown, FieldTexts &texts);
 
 FieldTexts LoadPage(const PageTable &page, const FieldContext &context, int record);
 void StorePage(const PageTable &page, Image &image, const BandLimits &band, int record,

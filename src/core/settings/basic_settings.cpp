@@ -1,7 +1,7 @@
 #include "core/settings/basic_settings.h"
 
+#include "core/fields/rule_builders.h"
 #include "core/image/memory_map.h"
-#include "core/settings/settings_rules.h"
 
 #include <array>
 
@@ -48,22 +48,22 @@ constexpr FieldRule SavingDelay() {
 }
 
 const std::array<FieldDef, 15> kBasicFields{{
-    {"sql", AbsoluteBase, At(0x00), ListOr(Digits0To9, 5)},
-    {"saving_mode", AbsoluteBase, At(0x01), ListOr(SavingModes, 4)},
+    {"sql", AbsoluteBase, At(0x00), ChoiceRule(Digits0To9, 5)},
+    {"saving_mode", AbsoluteBase, At(0x01), ChoiceRule(SavingModes, 4)},
     {"saving_delay", AbsoluteBase, At(0x02), SavingDelay()},
-    {"apo", AbsoluteBase, At(0x03), ListOr(PowerOffTimes, 0)},
-    {"ste", AbsoluteBase, FlagBits(2, 2), ListOr(TailEliminations, 3)},
-    {"lamp_mode", AbsoluteBase, FlagBits(4, 2), ListOr(LampModes, 0)},
-    {"wired_copy_hidden", AbsoluteBase, FlagBits(6, 1), ListOr(OffOn, 1)},
-    {"wired_copy", AbsoluteBase, FlagBits(7, 1), ListOr(OffOn, 1)},
+    {"apo", AbsoluteBase, At(0x03), ChoiceRule(PowerOffTimes, 0)},
+    {"ste", AbsoluteBase, FlagBits(2, 2), ChoiceRule(TailEliminations, 3)},
+    {"lamp_mode", AbsoluteBase, FlagBits(4, 2), ChoiceRule(LampModes, 0)},
+    {"wired_copy_hidden", AbsoluteBase, FlagBits(6, 1), ChoiceRule(OffOn, 1)},
+    {"wired_copy", AbsoluteBase, FlagBits(7, 1), ChoiceRule(OffOn, 1)},
     {"tot", AbsoluteBase, FieldLayout::Word(kBasicSettings + 0x08),
      OffForZero(OnGrid(WrappingNumber(0, 600, 3), 30))},
     {"tot_pre_alert", AbsoluteBase, At(0x0A), OffForZero(WrappingNumber(0, 15, 2))},
     {"tot_rekey_time", AbsoluteBase, At(0x0B), OffForZero(WrappingNumber(0, 60, 2))},
     {"tot_reset_time", AbsoluteBase, At(0x0C), OffForZero(WrappingNumber(0, 30, 2))},
-    {"vox", AbsoluteBase, At(0x10), ListOr(OffOn, 0)},
-    {"vox_sense", AbsoluteBase, At(0x11), ListOr(Digits0To9, 5)},
-    {"vox_delay", AbsoluteBase, At(0x12), WrappingTenths(1, 20)},
+    {"vox", AbsoluteBase, At(0x10), ChoiceRule(OffOn, 0)},
+    {"vox_sense", AbsoluteBase, At(0x11), ChoiceRule(Digits0To9, 5)},
+    {"vox_delay", AbsoluteBase, At(0x12), TenthsRule(1, 20)},
 }};
 
 } // namespace

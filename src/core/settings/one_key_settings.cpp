@@ -3,9 +3,9 @@
 #include "core/channels/channel_editor.h"
 #include "core/dpmr/messages.h"
 #include "core/dtmf/auto_dial.h"
+#include "core/fields/rule_builders.h"
 #include "core/image/memory_map.h"
 #include "core/image/record_layouts.h"
-#include "core/settings/settings_rules.h"
 
 #include <algorithm>
 #include <array>
@@ -60,7 +60,7 @@ constexpr FieldRule Reference(std::int64_t highest) {
     FieldRule rule;
     rule.min = 0;
     rule.max = highest;
-    rule.charset = kTypedDigits;
+    rule.charset = kDigitChars;
     return rule;
 }
 

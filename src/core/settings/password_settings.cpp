@@ -1,7 +1,7 @@
 #include "core/settings/password_settings.h"
 
+#include "core/fields/rule_builders.h"
 #include "core/image/memory_map.h"
-#include "core/settings/settings_rules.h"
 
 #include <array>
 
@@ -16,7 +16,7 @@ constexpr std::uint8_t kRequired = 0x00;
 
 constexpr FieldRule PasswordRule() {
     FieldRule rule{.kind = RuleKind::Text};
-    rule.charset = kTypedDigits;
+    rule.charset = kDigitChars;
     rule.maxLength = static_cast<int>(kPasswordLength);
     return rule;
 }

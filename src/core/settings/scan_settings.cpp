@@ -1,5 +1,6 @@
 #include "core/settings/scan_settings.h"
 
+#include "core/fields/rule_builders.h"
 #include "core/image/record_layouts.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #include "core/settings/side_key_settings.h"
 
+#include "core/fields/rule_builders.h"
 #include "core/image/memory_map.h"
-#include "core/settings/settings_rules.h"
 
 #include <algorithm>
 #include <array>
@@ -59,7 +59,7 @@ constexpr FieldLayout Key(std::size_t offset) {
 // 0.5 to 2.5 s, clamped when typed and when stored; a stored value outside loads as 1.0 s.
 constexpr std::int64_t kLongKeyTimeReplacement = 10;
 constexpr FieldRule LongKeyTime() {
-    return WrappingTenths(5, 25);
+    return TenthsRule(5, 25);
 }
 
 const std::array<FieldDef, 15> kSideKeyFields{{
@@ -131,7 +131,10 @@ void PairKeyPresses(FieldTexts &texts, int leading) {
 namespace {
 
 // As picking a press in the dialog: a function that takes both presses takes its partner too.
-void CommitPresses(const FieldContext &, int, const BatchEdit &edit, FieldTexts &texts) {
+void CommitPresses(const FieldContext &context, int, const BatchEdit &edit, FieldTexts &texts) {
+    if (edit.Changed(texts, kLongKeyTimeField))
+        texts[kLongKeyTimeField] = NormaliseText(kSideKeyFields[kLongKeyTimeField].rule, context,
+                                                 texts[kLongKeyTimeField]);
     for (int f = ShortPressField(0); f <= LongPressField(kKeyCount - 1); ++f)
         if (edit.Changed(texts, f))
             PairKeyPresses(texts, f);

@@ -1,7 +1,7 @@
 #include "core/settings/tone_menu_settings.h"
 
+#include "core/fields/rule_builders.h"
 #include "core/image/memory_map.h"
-#include "core/settings/settings_rules.h"
 
 #include <array>
 
@@ -38,7 +38,7 @@ ChoiceList Languages(const Image &) {
 const std::array<FieldDef, 2> kMenuFields{{
     {"menu_reset_time", AbsoluteBase, FieldLayout::Byte(kMenuSettings),
      Replacing(WrappingNumber(5, 30, 2), 10)},
-    {"menu_language", AbsoluteBase, FieldLayout::Byte(kMenuSettings + 1), ListOr(Languages, 0)},
+    {"menu_language", AbsoluteBase, FieldLayout::Byte(kMenuSettings + 1), ChoiceRule(Languages)},
 }};
 
 } // namespace

@@ -89,8 +89,8 @@ std::string RejectText(const FieldRule &rule, const Image &image, std::string_vi
     case RuleKind::Text:
     case RuleKind::Digits:
         if (!rule.valueCharset.empty() && text.find_first_not_of(rule.valueCharset) != text.npos)
-            return rule.valueCharset == "0123456789" ? "not digits"
-                                                     : "characters the field does not take";
+            return rule.valueCharset == kDigitChars ? "not digits"
+                                                    : "characters the field does not take";
         return FilterTyped(rule, text) == text ? ""
                                                : "characters or length the field does not take";
     case RuleKind::Frequency:

@@ -1,16 +1,28 @@
 #pragma once
 // File -> Import channels... and Export channels...: the channel table as a CSV file.
 
+#include "core/app/code_plug_document.h"
+
 #include <QObject>
 #include <QString>
+#include <functional>
 
-class CProgramApp;
-class CMainFrame;
+class QMainWindow;
+
+// What the commands work on: the document, the window their dialogs and notices belong to, and
+// the channel form's steps around an import or export.
+struct ChannelExchangeEnv {
+    dpmr::CodePlugDocument &document;
+    QMainWindow *window;
+    std::function<void()> commitOpenEdit;    // the rows go over what the table shows
+    std::function<void()> storeChannelTable; // before either
+    std::function<void()> reloadView;        // after an import
+};
 
 class ChannelExchangeCommands : public QObject {
     Q_OBJECT
 public:
-    ChannelExchangeCommands(CProgramApp &app, CMainFrame &frame);
+    ChannelExchangeCommands(ChannelExchangeEnv env, QObject *parent);
 
     void OnImport();
     void OnExport();
@@ -22,6 +34,5 @@ public:
     bool ExportTo(const QString &path);
 
 private:
-    CProgramApp &app_;
-    CMainFrame &frame_;
+    ChannelExchangeEnv env_;
 };

@@ -9,54 +9,30 @@
 #include "ui/settings/basic_setting_dlg.h"
 #include "ui/settings/scan_info_dlg.h"
 
+#include <QtGlobal>
+
 #include <stdexcept>
 
-namespace {
-
-std::unique_ptr<QDialog> MakeChannelEdit(const EditorEnv &env) {
-    return std::make_unique<CChannelEditDlg>(env.document, env.currentChannel, env.parent);
-}
-
-std::unique_ptr<QDialog> MakeDpmr(const EditorEnv &env) {
-    return std::make_unique<CDpmrDlg>(env.document, env.parent);
-}
-
-std::unique_ptr<QDialog> MakeScanInfo(const EditorEnv &env) {
-    return std::make_unique<CScanInfoDlg>(env.document, env.parent);
-}
-
-std::unique_ptr<QDialog> MakeVfo(const EditorEnv &env) {
-    return std::make_unique<CVfoDlg>(env.document, env.parent);
-}
-
-std::unique_ptr<QDialog> MakePms(const EditorEnv &env) {
-    return std::make_unique<CPmsDlg>(env.document, env.parent);
-}
-
-std::unique_ptr<QDialog> MakeBasicSetting(const EditorEnv &env) {
-    return std::make_unique<CBasicSettingDlg>(env.document, env.parent);
-}
-
-std::unique_ptr<QDialog> MakeAlarm(const EditorEnv &env) {
-    return std::make_unique<CAlarmDlg>(env.document, env.parent);
-}
-
-std::unique_ptr<QDialog> MakeDtmf(const EditorEnv &env) {
-    return std::make_unique<CDtmfDlg>(env.document, env.parent);
-}
-
-} // namespace
-
 const std::vector<EditorCommand> &EditorCommands() {
+    using enum EditorPlace;
+    using enum StoreFirst;
     static const std::vector<EditorCommand> commands{
-        {EditorId::ChannelEdit, "", StoreFirst::ChannelTable, true, MakeChannelEdit},
-        {EditorId::ScanInfo, "Scan Info", StoreFirst::ChannelTable, false, MakeScanInfo},
-        {EditorId::BasicSetting, "Basic setting", StoreFirst::Nothing, false, MakeBasicSetting},
-        {EditorId::Alarm, "Alarm", StoreFirst::Nothing, false, MakeAlarm},
-        {EditorId::Dtmf, "DTMF", StoreFirst::Nothing, false, MakeDtmf},
-        {EditorId::Dpmr, "dPMR", StoreFirst::ChannelTable, false, MakeDpmr},
-        {EditorId::Vfo, "VFO", StoreFirst::ChannelTable, false, MakeVfo},
-        {EditorId::PmsCh, "PMS ch", StoreFirst::ChannelTable, false, MakePms},
+        {EditorId::ChannelEdit, "ChannelEdit", QT_TRANSLATE_NOOP("CMainFrame", "Channel edit"),
+         ChannelEditButton, ChannelTable, true, Make<CChannelEditDlg>},
+        {EditorId::ScanInfo, "ScanInfo", QT_TRANSLATE_NOOP("CMainFrame", "Scan Info"), EditMenu,
+         ChannelTable, false, Make<CScanInfoDlg>},
+        {EditorId::BasicSetting, "BasicSetting", QT_TRANSLATE_NOOP("CMainFrame", "Basic setting"),
+         EditMenu, Nothing, false, Make<CBasicSettingDlg>},
+        {EditorId::Alarm, "Alarm", QT_TRANSLATE_NOOP("CMainFrame", "Alarm"), EditMenu, Nothing,
+         false, Make<CAlarmDlg>},
+        {EditorId::Dtmf, "Dtmf", QT_TRANSLATE_NOOP("CMainFrame", "DTMF"), EditMenu, Nothing, false,
+         Make<CDtmfDlg>},
+        {EditorId::Dpmr, "Dpmr", QT_TRANSLATE_NOOP("CMainFrame", "dPMR"), EditMenu, ChannelTable,
+         false, Make<CDpmrDlg>},
+        {EditorId::Vfo, "Vfo", QT_TRANSLATE_NOOP("CMainFrame", "VFO"), EditMenu, ChannelTable,
+         false, Make<CVfoDlg>},
+        {EditorId::PmsCh, "PmsCh", QT_TRANSLATE_NOOP("CMainFrame", "PMS ch"), EditMenu,
+         ChannelTable, false, Make<CPmsDlg>},
     };
     return commands;
 }

@@ -72,13 +72,6 @@ const CommandText kCommands[] = {
      QT_TRANSLATE_NOOP("CMainFrame", "Save the channel plan as a PDF document\nExport as PDF")},
     {Command::Exit, "Exit", QT_TRANSLATE_NOOP("CMainFrame", "E&xit"),
      QT_TRANSLATE_NOOP("CMainFrame", "Quit the application; prompts to save documents\nExit")},
-    {Command::ScanInfo, "ScanInfo", QT_TRANSLATE_NOOP("CMainFrame", "Scan Info"), ""},
-    {Command::BasicSetting, "BasicSetting", QT_TRANSLATE_NOOP("CMainFrame", "Basic setting"), ""},
-    {Command::Alarm, "Alarm", QT_TRANSLATE_NOOP("CMainFrame", "Alarm"), ""},
-    {Command::Dtmf, "Dtmf", QT_TRANSLATE_NOOP("CMainFrame", "DTMF"), ""},
-    {Command::Dpmr, "Dpmr", QT_TRANSLATE_NOOP("CMainFrame", "dPMR"), ""},
-    {Command::Vfo, "Vfo", QT_TRANSLATE_NOOP("CMainFrame", "VFO"), ""},
-    {Command::PmsCh, "PmsCh", QT_TRANSLATE_NOOP("CMainFrame", "PMS ch"), ""},
     {Command::Read, "Read", QT_TRANSLATE_NOOP("CMainFrame", "Read\tCtrl+R"),
      QT_TRANSLATE_NOOP("CMainFrame", "Read Data From Radio\nRead")},
     {Command::Write, "Write", QT_TRANSLATE_NOOP("CMainFrame", "Write\tCtrl+W"),
@@ -174,7 +167,14 @@ void CMainFrame::CreateActions() {
                 [this] { view_->StoreChannelTable(); },
                 [this] { view_->OnInitialUpdate(); }};
     link_ = new LinkCommands(std::move(env), this);
-    new ChannelExchangeCommands(app_, *this);
+    auto *exchange = new ChannelExchangeCommands(
+        {document_, this, [this] { view_->CommitOpenEdit(); },
+         [this] { view_->StoreChannelTable(); }, [this] { view_->OnInitialUpdate(); }},
+        this);
+    connect(action(Command::ImportChannels), &QAction::triggered, exchange,
+            &ChannelExchangeCommands::OnImport);
+    connect(action(Command::ExportChannels), &QAction::triggered, exchange,
+            &ChannelExchangeCommands::OnExport);
     new PrintCommands(app_, *this);
     new FileDrops(*this);
     connect(action(Command::Read), &QAction::triggered, link_, &LinkCommands::OnRead);
@@ -183,26 +183,21 @@ void CMainFrame::CreateActions() {
 }
 
 void CMainFrame::ConnectEditors() {
-    const std::pair<Command, EditorId> entries[] = {
-        {Command::ScanInfo, EditorId::ScanInfo}, {Command::BasicSetting, EditorId::BasicSetting},
-        {Command::Alarm, EditorId::Alarm},       {Command::Dtmf, EditorId::Dtmf},
-        {Command::Dpmr, EditorId::Dpmr},         {Command::Vfo, EditorId::Vfo},
-        {Command::PmsCh, EditorId::PmsCh},
-    };
-    for (const auto &[command, id] : entries) {
-        // Editors that are not part of the program yet stay disabled.
-        action(command)->setEnabled(EditorCommandFor(id).make != nullptr);
-        connect(action(command), &QAction::triggered, this, [this, id = id] { OnEditor(id); });
+    for (const EditorCommand &command : EditorCommands()) {
+        const EditorId id = command.id;
+        if (command.place == EditorPlace::ChannelEditButton) {
+            connect(view_->channelEditButton(), &QPushButton::clicked, this,
+                    [this, id] { OnEditor(id); });
+            continue;
+        }
+        QAction *entry = AddAction(command.name, tr(command.text), "");
+        connect(entry, &QAction::triggered, this, [this, id] { OnEditor(id); });
+        editorActions_.push_back(entry);
     }
-    QPushButton *button = view_->channelEditButton();
-    button->setEnabled(EditorCommandFor(EditorId::ChannelEdit).make != nullptr);
-    connect(button, &QPushButton::clicked, this, [this] { OnEditor(EditorId::ChannelEdit); });
 }
 
 void CMainFrame::OnEditor(EditorId id) {
     const EditorCommand &command = EditorCommandFor(id);
-    if (!command.make)
-        return;
     view_->CommitOpenEdit();
     const dpmr::Image original = document_.image; // what Undo gives back
     if (command.storeFirst == StoreFirst::ChannelTable)
@@ -221,8 +216,7 @@ void CMainFrame::OnEditor(EditorId id) {
     // One undo step takes the whole editor session back; an editor that changed nothing
     // makes no step.
     if (!(document_.image == before))
-        view_->NoteChange(original, std::string("changes in ") +
-                                        (*command.menuText ? command.menuText : "Channel edit"));
+        view_->NoteChange(original, std::string("changes in ") + command.text);
 }
 
 bool CMainFrame::SaveModified() {
@@ -275,9 +269,8 @@ void CMainFrame::CreateMenus() {
     edit->addActions({edits_->cut(), edits_->copy(), edits_->paste(), edits_->deleteRows(),
                       edits_->insert(), edits_->moveUp(), edits_->moveDown()});
     edit->addSeparator();
-    edit->addActions({action(Command::ScanInfo), action(Command::BasicSetting),
-                      action(Command::Alarm), action(Command::Dtmf), action(Command::Dpmr),
-                      action(Command::Vfo), action(Command::PmsCh)});
+    for (QAction *entry : editorActions_)
+        edit->addAction(entry);
 
     QMenu *program = menuBar()->addMenu(tr("&Program"));
     program->addActions({action(Command::Read), action(Command::Write)});

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <memory>
+#include <vector>
 
 class CProgramView;
 class CProgramApp;
@@ -28,13 +29,6 @@ enum class Command {
     PrintSettingsSheet,
     ExportPdf,
     Exit,
-    ScanInfo,
-    BasicSetting,
-    Alarm,
-    Dtmf,
-    Dpmr,
-    Vfo,
-    PmsCh,
     Read,
     Write,
     Toolbar,
@@ -89,6 +83,7 @@ private:
     void CreateStatusBar();
     QAction *AddAction(const QString &name, const QString &text, const QString &prompt);
     QAction *actions_[static_cast<int>(Command::Count)] = {};
+    std::vector<QAction *> editorActions_; // the Edit menu's editors, from the command table
     LinkCommands *link_ = nullptr;
     UndoCommands *undo_ = nullptr;
     ChannelEditActions *edits_ = nullptr;

@@ -2,7 +2,6 @@
 
 #include "core/channels/channel_table.h"
 #include "core/image/tone.h"
-#include "ui/widgets/character_filter.h"
 #include "ui/widgets/core_text.h"
 #include "ui/widgets/tone_chooser.h"
 #include "ui/widgets/typing_limits.h"
@@ -46,10 +45,8 @@ QWidget *ChannelCellDelegate::createEditor(QWidget *parent, const QStyleOptionVi
     switch (kind) {
     case CellEditor::Frequency: {
         auto *line = new QLineEdit(parent);
-        line->setMaxLength(kFrequencyEditorMaxLength);
         line->setAlignment(Qt::AlignCenter);
-        CharacterFilter::Install(
-            line, QString::fromLatin1(kFrequencyCharacters.data(), kFrequencyCharacters.size()));
+        ApplyTypingLimits(line, FrequencyCellRule()); // paste filtered as typing
         editor = line;
         break;
     }

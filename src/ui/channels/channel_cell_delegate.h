@@ -1,8 +1,8 @@
 #pragma once
-// The in-place editors of the channel table: frequency (a line edit taking only
-// "0123456789."), tone (an editable drop-down of the tone list), choice (a drop-down list) and
-// name (a line edit with the alias rules). An edit ends when its editor loses the focus or on
-// Enter; Esc cancels it.
+// The in-place editors of the channel table: frequency (a line edit taking only digits and a
+// decimal point, typed or pasted), tone (an editable drop-down of the tone list), choice (a
+// drop-down list) and name (a line edit with the alias rules). An edit ends when its editor loses
+// the focus or on Enter; Esc cancels it.
 
 #include <QStyledItemDelegate>
 

@@ -3,47 +3,49 @@
 // channel is stored whenever the dialog leaves it (another channel, or the dialog closes).
 
 #include "core/app/code_plug_document.h"
-#include "core/fields/field_rule.h"
-
-#include "ui/widgets/editor_dlg.h"
+#include "ui/widgets/editor_page.h"
+#include "ui/widgets/tab_container.h"
 
 #include <memory>
-#include <string>
 
 namespace Ui {
-class CChannelEditDlg;
+class CChannelEditPage;
 }
-class FieldBinder;
 
-class CChannelEditDlg : public CEditorDlg {
+// The channel editor's table on one channel at a time; "Channel no." and its arrows move it.
+class CChannelEditPage : public CTablePage {
     Q_OBJECT
 public:
-    CChannelEditDlg(dpmr::CodePlugDocument &document, int channel, QWidget *parent);
-    ~CChannelEditDlg() override;
+    CChannelEditPage(dpmr::CodePlugDocument &document, int channel);
+    ~CChannelEditPage() override;
 
-    int currentChannel() const { return channel_; }
-    FieldBinder *binder() const { return binder_; }
+    int currentChannel() const { return record_; }
     QWidget *channelNumberEdit() const;
 
-    void FillChoices();
-    void LoadControls(int channel);
-    void StoreControls(int channel);
+    void LoadControls() override;
+    // A channel number still being typed is taken first, as leaving it would.
+    void StoreControls() override;
 
 protected:
+    void FieldLeft(int field) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void StoreOnClose() override;
 
 private:
-    dpmr::FieldContext Context() const { return {document_.image, document_.limits}; }
-    void OnCommit(int field);
     void EnableControls(bool inUse);
     void ChangeChannel(int channel);
     void OnChannelNumberLeft();
     void StepChannel(int direction);
 
-    std::unique_ptr<Ui::CChannelEditDlg> ui_;
-    dpmr::CodePlugDocument &document_;
-    FieldBinder *binder_;
-    int channel_;
-    std::string previousRx_;
+    std::unique_ptr<Ui::CChannelEditPage> ui_;
+};
+
+class CChannelEditDlg : public CSinglePageDlg {
+    Q_OBJECT
+public:
+    CChannelEditDlg(dpmr::CodePlugDocument &document, int channel, QWidget *parent);
+
+    CChannelEditPage *editPage() const { return static_cast<CChannelEditPage *>(page()); }
+    int currentChannel() const { return editPage()->currentChannel(); }
+    FieldBinder *binder() const { return editPage()->binder(); }
+    QWidget *channelNumberEdit() const { return editPage()->channelNumberEdit(); }
 };

@@ -1,13 +1,14 @@
 #include "ui/channels/program_view.h"
 
+#include "core/channels/band_edits.h"
 #include "ui/channels/channel_cell_delegate.h"
 #include "ui/channels/channel_table_model.h"
 #include "ui/channels/channel_table_view.h"
-#include "ui/widgets/character_filter.h"
 #include "ui/widgets/combo_accessible.h"
 #include "ui/widgets/core_text.h"
 #include "ui/widgets/dialog_units.h"
 #include "ui/widgets/message_box.h"
+#include "ui/widgets/typing_limits.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -35,7 +36,7 @@ CProgramView::CProgramView(CodePlugDocument &document, QWidget *parent)
     low_ = new QLineEdit(this);
     high_ = new QLineEdit(this);
     for (QLineEdit *edit : {low_, high_}) {
-        CharacterFilter::Install(edit, "0123456789");
+        ApplyTypingLimits(edit, kBandEditRule);
         edit->setAlignment(Qt::AlignCenter);
     }
     // Named for a screen reader: the chooser by its label, the limits by what they are.

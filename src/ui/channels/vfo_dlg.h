@@ -3,39 +3,36 @@
 // scan range and step. It stores when it closes, however it closes.
 
 #include "core/app/code_plug_document.h"
-#include "core/channels/vfo_editor.h"
-
-#include "ui/widgets/editor_dlg.h"
+#include "ui/widgets/editor_page.h"
+#include "ui/widgets/tab_container.h"
 
 #include <memory>
 
 namespace Ui {
-class CVfoDlg;
+class CVfoPage;
 }
-class FieldBinder;
 
-class CVfoDlg : public CEditorDlg {
+// The VFO editor's table; the transmit frequency follows from receive, direction and offset,
+// and the offset is editable while a direction is chosen.
+class CVfoPage : public CTablePage {
+    Q_OBJECT
+public:
+    explicit CVfoPage(dpmr::CodePlugDocument &document);
+    ~CVfoPage() override;
+
+    void LoadControls() override;
+
+protected:
+    void FieldLeft(int field) override;
+
+private:
+    std::unique_ptr<Ui::CVfoPage> ui_;
+};
+
+class CVfoDlg : public CSinglePageDlg {
     Q_OBJECT
 public:
     CVfoDlg(dpmr::CodePlugDocument &document, QWidget *parent);
-    ~CVfoDlg() override;
 
-    FieldBinder *binder() const { return binder_; }
-
-    void FillChoices();
-    void LoadControls();
-    void StoreControls();
-
-protected:
-    void StoreOnClose() override;
-
-private:
-    dpmr::FieldContext Context() const { return {document_.image, document_.limits}; }
-    void OnCommit(int field);
-    void Show(const dpmr::FieldTexts &texts);
-
-    std::unique_ptr<Ui::CVfoDlg> ui_;
-    dpmr::CodePlugDocument &document_;
-    FieldBinder *binder_;
-    dpmr::VfoDirection direction_;
+    FieldBinder *binder() const { return static_cast<CVfoPage *>(page())->binder(); }
 };

@@ -11,16 +11,6 @@ CDpmrBasicPage::CDpmrBasicPage(CodePlugDocument &document, QWidget *parent)
     : CTablePage(document, kDpmrBasicPage, parent), ui_(std::make_unique<Ui::CDpmrBasicPage>()) {
     ui_->setupUi(this);
     Bind();
-    // The identities pad and revert, the numbers limit: the page's own normaliser.
-    binder()->onCommit = [this](int field) {
-        const FieldDef &def = table_.fields[static_cast<std::size_t>(field)];
-        if (def.rule.kind == RuleKind::Choice)
-            return;
-        const std::string text = binder()->Texts()[static_cast<std::size_t>(field)];
-        const std::string shown = NormaliseDpmrBasicField(def.name, text);
-        if (shown != text)
-            binder()->SetText(field, QString::fromStdString(shown));
-    };
     // The identity is split by the stored Dial access only.
     ui_->dial_access->setEnabled(false);
 }

@@ -1,35 +1,21 @@
 #include "ui/settings/basic_setting_pages.h"
 
-#include "core/settings/basic_settings.h"
 #include "core/settings/password_settings.h"
 #include "core/settings/side_key_settings.h"
-#include "core/settings/tone_menu_settings.h"
 #include "ui/settings/key_picture.h"
 
-#include "ui_basic_page.h"
-#include "ui_menu_page.h"
 #include "ui_password_page.h"
 #include "ui_side_key_page.h"
-#include "ui_tone_light_page.h"
 
 #include <QComboBox>
 #include <QEvent>
 
 using namespace dpmr;
 
-CBasicPage::CBasicPage(CodePlugDocument &document, QWidget *parent)
-    : CTablePage(document, kBasicPage, parent), ui_(std::make_unique<Ui::CBasicPage>()) {
-    ui_->setupUi(this);
-    Bind();
-}
-
-CBasicPage::~CBasicPage() = default;
-
 CSideKeyPage::CSideKeyPage(CodePlugDocument &document, QWidget *parent)
     : CTablePage(document, kSideKeyPage, parent), ui_(std::make_unique<Ui::CSideKeyPage>()) {
     ui_->setupUi(this);
     Bind();
-    binder_->onCommit = [this](int field) { OnCommit(field); };
     for (int key = 0; key < kKeyCount; ++key)
         for (int field : {ShortPressField(key), LongPressField(key)})
             binder_->control(field)->installEventFilter(this);
@@ -39,15 +25,6 @@ CSideKeyPage::CSideKeyPage(CodePlugDocument &document, QWidget *parent)
 
 CSideKeyPage::~CSideKeyPage() = default;
 
-void CSideKeyPage::OnCommit(int field) {
-    FieldTexts texts = binder_->Texts();
-    if (field == kLongKeyTimeField)
-        texts[field] = NormaliseText(table_.fields[field].rule, Context(), texts[field]);
-    else
-        PairKeyPresses(texts, field);
-    binder_->LoadControls(texts);
-}
-
 bool CSideKeyPage::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::FocusIn)
         for (int key = 0; key < kKeyCount; ++key)
@@ -56,22 +33,6 @@ bool CSideKeyPage::eventFilter(QObject *watched, QEvent *event) {
                 ui_->key_picture->setPixmap(KeyPicture(static_cast<SideKey>(key)));
     return CTablePage::eventFilter(watched, event);
 }
-
-CToneLightPage::CToneLightPage(CodePlugDocument &document, QWidget *parent)
-    : CTablePage(document, kToneLightPage, parent), ui_(std::make_unique<Ui::CToneLightPage>()) {
-    ui_->setupUi(this);
-    Bind();
-}
-
-CToneLightPage::~CToneLightPage() = default;
-
-CMenuPage::CMenuPage(CodePlugDocument &document, QWidget *parent)
-    : CTablePage(document, kMenuPage, parent), ui_(std::make_unique<Ui::CMenuPage>()) {
-    ui_->setupUi(this);
-    Bind();
-}
-
-CMenuPage::~CMenuPage() = default;
 
 CPasswordPage::CPasswordPage(CodePlugDocument &document, QWidget *parent)
     : CTablePage(document, kPasswordPage, parent), ui_(std::make_unique<Ui::CPasswordPage>()) {

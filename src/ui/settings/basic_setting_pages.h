@@ -1,6 +1,6 @@
 #pragma once
-// The field-table pages of "Basic setting": "Basic", "Side Key", "Tone and Light", "Menu" and
-// "Password".
+// The pages of "Basic setting" with rules of their own: "Side Key" and "Password". "Basic",
+// "Tone and Light" and "Menu" are their forms and tables alone.
 
 #include "core/app/code_plug_document.h"
 #include "ui/widgets/editor_page.h"
@@ -9,22 +9,9 @@
 
 class QLabel;
 namespace Ui {
-class CBasicPage;
 class CSideKeyPage;
-class CToneLightPage;
-class CMenuPage;
 class CPasswordPage;
 } // namespace Ui
-
-class CBasicPage : public CTablePage {
-    Q_OBJECT
-public:
-    CBasicPage(dpmr::CodePlugDocument &document, QWidget *parent);
-    ~CBasicPage() override;
-
-private:
-    std::unique_ptr<Ui::CBasicPage> ui_;
-};
 
 // Short and long press of each key; Monitor and the one-key calls take both presses. The
 // picture shows the key whose list has the focus.
@@ -38,28 +25,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void OnCommit(int field);
     std::unique_ptr<Ui::CSideKeyPage> ui_;
-};
-
-class CToneLightPage : public CTablePage {
-    Q_OBJECT
-public:
-    CToneLightPage(dpmr::CodePlugDocument &document, QWidget *parent);
-    ~CToneLightPage() override;
-
-private:
-    std::unique_ptr<Ui::CToneLightPage> ui_;
-};
-
-class CMenuPage : public CTablePage {
-    Q_OBJECT
-public:
-    CMenuPage(dpmr::CodePlugDocument &document, QWidget *parent);
-    ~CMenuPage() override;
-
-private:
-    std::unique_ptr<Ui::CMenuPage> ui_;
 };
 
 // The password is hidden unless "Show" is ticked; the page says when "Password Permit" will

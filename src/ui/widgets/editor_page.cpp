@@ -11,6 +11,13 @@ CTablePage::CTablePage(dpmr::CodePlugDocument &document, const dpmr::PageTable &
                        QWidget *parent, int record)
     : CEditorPage(document, parent), table_(table), record_(record) {}
 
+CTablePage::CTablePage(dpmr::CodePlugDocument &document, const dpmr::PageTable &table,
+                       FormSetUp form, QWidget *parent)
+    : CTablePage(document, table, parent) {
+    form(this);
+    Bind();
+}
+
 CTablePage::~CTablePage() {
     if (binder_)
         binder_->Detach();
@@ -19,6 +26,11 @@ CTablePage::~CTablePage() {
 void CTablePage::Bind() {
     binder_ = new FieldBinder(this, table_.fields, table_.name);
     binder_->context = [this] { return Context(); };
+    if (table_.commit)
+        binder_->onCommit = [this](int field) {
+            binder_->LeaveField(table_, record_, field);
+            FieldLeft(field);
+        };
 }
 
 void CTablePage::FillChoices() {

@@ -25,11 +25,23 @@ protected:
     dpmr::CodePlugDocument &document_;
 };
 
-// A page that is a field table and nothing more: a `.ui` form whose controls are named like the
-// fields, bound to record 0 (or the given record) of the table.
+// Builds a `.ui` form on a page: `SetUpForm<Ui::CBasicPage>`. The controls belong to the page;
+// the binder finds them by name, so the generated struct is not kept.
+using FormSetUp = void (*)(QWidget *page);
+template <class Form> void SetUpForm(QWidget *page) {
+    Form form;
+    form.setupUi(page);
+}
+
+// A page that is a field table on a `.ui` form whose controls are named like the fields, bound
+// to record 0 (or the given record) of the table.
 class CTablePage : public CEditorPage {
     Q_OBJECT
 public:
+    // A page that is its form and its table and nothing more: set up and bound here.
+    CTablePage(dpmr::CodePlugDocument &document, const dpmr::PageTable &table, FormSetUp form,
+               QWidget *parent = nullptr);
+    // For a page with rules of its own: the derived constructor sets up its form and calls Bind.
     CTablePage(dpmr::CodePlugDocument &document, const dpmr::PageTable &table, QWidget *parent,
                int record = 0);
     ~CTablePage() override;
@@ -45,6 +57,10 @@ public:
     const dpmr::PageTable &table() const { return table_; }
 
 protected:
+    // After the page's "field left" hook has run and the controls show its result: what the
+    // page shows besides the fields (which controls are enabled).
+    virtual void FieldLeft(int field) { (void)field; }
+
     const dpmr::PageTable &table_;
     int record_;
     FieldBinder *binder_ = nullptr;

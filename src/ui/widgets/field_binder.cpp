@@ -129,6 +129,17 @@ void FieldBinder::LoadControls(const FieldTexts &texts) {
     for (std::size_t i = 0; i < fields_.size() && i < texts.size(); ++i)
         SetText(static_cast<int>(i), QString::fromStdString(texts[i]));
     loading_ = false;
+    shown_ = Texts();
+}
+
+void FieldBinder::LeaveField(const PageTable &page, int record, int field) {
+    const FieldTexts typed = Texts();
+    FieldTexts texts = typed;
+    dpmr::LeaveField(page, context(), record, field, shown_, texts);
+    if (texts != typed)
+        LoadControls(texts);
+    else
+        shown_ = texts;
 }
 
 FieldTexts FieldBinder::Texts() const {

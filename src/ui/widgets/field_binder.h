@@ -3,7 +3,7 @@
 // a field ("rx_freq", "busy_lock") shows and edits that field. The rule gives the choices, the
 // typing limits, the key filter and the spin; loaded values are never cut by a typing limit.
 
-#include "core/fields/field_def.h"
+#include "core/fields/page_table.h"
 
 #include <QObject>
 #include <QPointer>
@@ -31,7 +31,11 @@ public:
     // Choice lists (from the image), tone lists, limits and filters; the tooltips name the
     // choices of this image.
     void FillChoices(const dpmr::Image &image);
+    // Shows texts; they are what the page's "field left" hook compares the next edit with.
     void LoadControls(const dpmr::FieldTexts &texts);
+    // The user left `field` of `page` (record `record`): the page's hook derives what follows
+    // from what the controls show, and the controls show its result.
+    void LeaveField(const dpmr::PageTable &page, int record, int field);
     // Ends an edit still open (its commit runs first), then reads every control.
     dpmr::FieldTexts StoreControls();
     // What the controls show now, without committing anything.
@@ -39,6 +43,7 @@ public:
     void SetText(int field, const QString &text);
 
     QWidget *control(int field) const;
+    std::span<const dpmr::FieldDef> fields() const { return fields_; }
     void SetEnabled(int field, bool enabled);
     // Runs the commit of the control that has the focus, as leaving it would.
     void CommitFocused();
@@ -71,6 +76,7 @@ private:
     std::string page_;
     std::vector<QPointer<QWidget>> controls_;
     dpmr::FieldTexts carried_; // fields without a control keep their loaded text
+    dpmr::FieldTexts shown_;   // as last loaded
     bool loading_ = false;
     bool detached_ = false;
 };

@@ -3,6 +3,7 @@
 #include "ui/widgets/editor_page.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -55,8 +56,9 @@ bool CTabContainerDlg::SwallowsKey(int key) const {
     return current_ < 0 || page(current_)->SwallowsKey(key);
 }
 
-CSinglePageDlg::CSinglePageDlg(const QString &title, CEditorPage *page, QWidget *parent)
-    : CEditorDlg(parent), page_(page) {
+CSinglePageDlg::CSinglePageDlg(const QString &title, CEditorPage *page, QWidget *parent,
+                               EnterEsc enterEsc)
+    : CEditorDlg(parent), page_(page), enterEsc_(enterEsc) {
     setWindowTitle(EditorText(title));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -71,5 +73,14 @@ void CSinglePageDlg::StoreOnClose() {
 }
 
 bool CSinglePageDlg::SwallowsKey(int key) const {
-    return page_->SwallowsKey(key);
+    return enterEsc_ == EnterEsc::AsThePageSays && page_->SwallowsKey(key);
+}
+
+void CSinglePageDlg::keyPressEvent(QKeyEvent *event) {
+    const int key = event->key();
+    if (enterEsc_ == EnterEsc::Close && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        accept(); // there is no default button to press: Enter closes, and so stores
+        return;
+    }
+    CEditorDlg::keyPressEvent(event);
 }

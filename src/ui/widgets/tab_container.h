@@ -34,17 +34,24 @@ private:
     int current_ = -1;
 };
 
+// What Enter and Esc do in a single-page editor: what the page says (kept from the dialog, as
+// in the tab containers), or close it; a dialog with no button to press closes on both.
+enum class EnterEsc { AsThePageSays, Close };
+
 // A single-page editor: the page fills the dialog; it stores once when the dialog closes.
 class CSinglePageDlg : public CEditorDlg {
     Q_OBJECT
 public:
-    CSinglePageDlg(const QString &title, CEditorPage *page, QWidget *parent);
+    CSinglePageDlg(const QString &title, CEditorPage *page, QWidget *parent,
+                   EnterEsc enterEsc = EnterEsc::AsThePageSays);
     CEditorPage *page() const { return page_; }
 
 protected:
     void StoreOnClose() override;
     bool SwallowsKey(int key) const override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     CEditorPage *page_;
+    EnterEsc enterEsc_;
 };
