@@ -124,14 +124,15 @@ TEST_P(ListSuite, AcceptedEditsKeepToTheColumnRules) {
     const ListTable &table = *GetParam();
     Image image = NewImage(kBand);
     ListState rows = LoadList(table, {image, kBand});
-    if (rows.size() == 0)
+    if (rows.size() == 0) {
         ASSERT_EQ(InsertRow(table, image, rows), 0);
+    }
     const FieldContext context{image, kBand};
     for (std::size_t c = 0; c < table.columns.size(); ++c) {
         const FieldRule &rule = table.columns[c].rule;
         if (rule.kind == RuleKind::Choice)
             continue;
-        for (const std::string typed :
+        for (const std::string &typed :
              {std::string(300, '7'), std::string("x\t1#a"), std::string()}) {
             ListState edited = rows;
             CellEdit edit{typed};
@@ -142,9 +143,10 @@ TEST_P(ListSuite, AcceptedEditsKeepToTheColumnRules) {
             }
             const std::string &cell = edited.rows[0].cells[c];
             EXPECT_EQ(cell, edit.text) << table.name << "." << table.columns[c].name;
-            if (rule.maxLength > 0 && rule.kind != RuleKind::Frequency)
+            if (rule.maxLength > 0 && rule.kind != RuleKind::Frequency) {
                 EXPECT_LE(static_cast<int>(cell.size()), rule.maxLength)
                     << table.name << "." << table.columns[c].name;
+            }
             for (char ch : cell)
                 EXPECT_TRUE(rule.charset.empty() || rule.charset.find(ch) != std::string::npos)
                     << table.name << "." << table.columns[c].name << " holds " << ch;

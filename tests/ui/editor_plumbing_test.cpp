@@ -2,7 +2,7 @@
 // editor relies on them.
 
 #include "core/app/code_plug_document.h"
-#include "core/dtmf/dtmf_rules.h"
+#include "core/fields/rule_builders.h"
 #include "ui/grid/edit_grid.h"
 #include "ui/widgets/editor_page.h"
 #include "ui/widgets/tab_container.h"

@@ -234,7 +234,7 @@ private slots:
             if (!command.make)
                 continue;
             std::unique_ptr<QDialog> dialog = command.make({document_, 1, nullptr});
-            const QString name = *command.menuText ? command.menuText : "Channel edit";
+            const QString name = command.text;
             WalkDialog(dialog.get(), name);
             if (QTest::currentTestFailed())
                 return;

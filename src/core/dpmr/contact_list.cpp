@@ -3,7 +3,7 @@
 #include "core/channels/contact_index.h"
 #include "core/image/record_layouts.h"
 #include "core/image/text.h"
-#include "core/settings/settings_rules.h"
+#include "core/fields/rule_builders.h"
 
 #include <algorithm>
 #include <array>
@@ -92,7 +92,7 @@ constexpr FieldRule NameRule() {
 
 constexpr FieldRule NumberRule() {
     FieldRule rule{.kind = RuleKind::Digits};
-    rule.charset = kTypedDigits;
+    rule.charset = kDigitChars;
     rule.maxLength = static_cast<int>(kContactNumberDigits);
     return rule;
 }

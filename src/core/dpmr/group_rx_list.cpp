@@ -1,6 +1,7 @@
 #include "core/dpmr/group_rx_list.h"
 
 #include "core/channels/contact_index.h"
+#include "core/fields/rule_builders.h"
 #include "core/image/record_layouts.h"
 
 #include <algorithm>

@@ -13,7 +13,7 @@ using namespace dpmr;
 
 CPmsDlg::CPmsDlg(CodePlugDocument &document, QWidget *parent)
     : CEditorDlg(parent), page_(new CListPage(document, kPmsList, this)) {
-    setWindowTitle("PMS Channel");
+    setWindowTitle(tr("PMS Channel"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(page_);
