@@ -1,11 +1,14 @@
 #include "core/app/shown_texts.h"
 
+#include "core/app/list_registry.h"
 #include "core/app/page_registry.h"
 #include "core/channels/channel_table.h"
 #include "core/dpmr/contact_list.h"
+#include "core/fields/field_help.h"
 #include "core/image/tone.h"
 #include "core/link/radio_link.h"
 #include "core/settings/one_key_settings.h"
+#include "core/settings_text/field_tooltip.h"
 
 #include <algorithm>
 #include <cctype>
@@ -59,6 +62,16 @@ std::vector<std::string> ShownCoreTexts() {
         add(message);
     for (const char *type : {kSingleCall, kGroupCall, kAllCall})
         add(type);
+    add(kNumberHeader);
+    for (const ListTable *list : ListRegistry()) {
+        add(list->accessibleName);
+        for (const ListColumn &column : list->columns)
+            add(column.header);
+    }
+    // Tooltips: what each field means.
+    for (const FieldHelp &help : FieldHelpTable())
+        add(std::string(help.meaning));
+    add(kCheckRuleText);
     return {texts.begin(), texts.end()};
 }
 

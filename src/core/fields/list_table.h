@@ -12,6 +12,9 @@
 
 namespace dpmr {
 
+// The heading of the number column every list grid starts with.
+inline constexpr char kNumberHeader[] = "No.";
+
 struct ListColumn {
     const char *name;   // lower_snake_case: the command-line tool names the column by it
     const char *header; // the grid's heading

@@ -5,14 +5,16 @@
 
 namespace dpmr {
 
-std::string FieldTooltip(std::string_view page, const FieldDef &field, const Image &image) {
+std::string FieldTooltip(std::string_view page, const FieldDef &field, const Image &image,
+                         const ShownText &shown) {
     const FieldHelp *help = FindFieldHelp(page, field.name);
     if (!help)
         return {};
-    std::string rule = DescribeRule(field.rule, image, help->unit);
-    if (field.rule.kind == RuleKind::Check)
-        rule = "on or off";
-    return std::string(help->meaning) + "\n" + rule;
+    auto show = [&shown](std::string_view text) { return shown ? shown(text) : std::string(text); };
+    const std::string rule = field.rule.kind == RuleKind::Check
+                                 ? show(kCheckRuleText)
+                                 : DescribeRule(field.rule, image, help->unit);
+    return show(help->meaning) + "\n" + rule;
 }
 
 } // namespace dpmr

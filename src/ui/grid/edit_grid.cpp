@@ -124,9 +124,9 @@ CEditGrid::CEditGrid(QWidget *parent) : QTableWidget(parent) {
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
 }
 
-// Pages mark their headers with QT_TRANSLATE_NOOP("CEditGrid", ...).
+// Headers come from the core's list tables: core texts.
 static QString HeaderText(const GridColumn &column) {
-    return QCoreApplication::translate("CEditGrid", column.header.toUtf8().constData());
+    return UiText(column.header.toStdString());
 }
 
 void CEditGrid::SetColumns(const std::vector<GridColumn> &columns) {

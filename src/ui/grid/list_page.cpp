@@ -1,6 +1,7 @@
 #include "ui/grid/list_page.h"
 
 #include "ui/grid/edit_grid.h"
+#include "ui/widgets/core_text.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -31,9 +32,9 @@ CListPage::CListPage(CodePlugDocument &document, const ListTable &table, QWidget
     : CEditorPage(document, parent), table_(table), layout_(new QVBoxLayout(this)),
       grid_(new CEditGrid(this)) {
     grid_->setObjectName("grid");
-    grid_->setAccessibleName(table_.accessibleName);
+    grid_->setAccessibleName(UiText(table_.accessibleName));
     layout_->addWidget(grid_);
-    std::vector<GridColumn> columns{{"No.", 500, GridColumn::Kind::ReadOnly}};
+    std::vector<GridColumn> columns{{kNumberHeader, 500, GridColumn::Kind::ReadOnly}};
     for (const ListColumn &column : table_.columns) {
         GridColumn cell{column.header, column.widthTwips};
         cell.rule = column.rule;
@@ -63,9 +64,9 @@ CListPage::CListPage(CodePlugDocument &document, const ListTable &table, QWidget
     grid_->setEditTriggers(grid_->editTriggers() | QAbstractItemView::AnyKeyPressed);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    add_ = Button("add", "&Add", this);
-    insert_ = Button("insert", "&Insert", this);
-    remove_ = Button("remove", "&Delete", this);
+    add_ = Button("add", tr("&Add"), this);
+    insert_ = Button("insert", tr("&Insert"), this);
+    remove_ = Button("remove", tr("&Delete"), this);
     for (QPushButton *button : {add_, insert_, remove_})
         buttons->addWidget(button);
     layout_->addLayout(buttons);

@@ -74,7 +74,9 @@ void FieldBinder::SetHelp(const Image &image) {
         QWidget *widget = controls_[i].data();
         if (!widget)
             continue;
-        const QString help = QString::fromStdString(FieldTooltip(page_, fields_[i], image));
+        const QString help = QString::fromStdString(
+            FieldTooltip(page_, fields_[i], image,
+                         [](std::string_view text) { return UiText(text).toStdString(); }));
         widget->setToolTip(help);
         widget->setWhatsThis(help);
         if (auto *combo = qobject_cast<QComboBox *>(widget); combo && combo->lineEdit())
