@@ -197,7 +197,7 @@ void ApplyContacts(Image &image, const std::map<int, Columns> &rows, ListRows mo
                                                  [](char c) { return c >= 0x20 && c <= 0x7E; }))
                 Refuse(*change, Quoted(change->text) + ": not printable ASCII");
             if (column == "number" &&
-                change->text.find_first_not_of("0123456789") != std::string::npos)
+                change->text.find_first_not_of(kDigitChars) != std::string::npos)
                 Refuse(*change, Quoted(change->text) + ": not digits");
             const bool ok = column == "name"     ? RenameContact(list, r, change->text)
                             : column == "number" ? SetContactNumber(list, r, change->text)
