@@ -10,6 +10,7 @@
 #include "ui/channels/program_view.h"
 #include "ui/link/port_dlg.h"
 #include "ui/link/read_write_dlg.h"
+#include "ui/widgets/keyboard_access.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -80,17 +81,6 @@ QList<QWidget *> Cycle(QWidget *start, Qt::Key key, int limit) {
     }
     met << nullptr; // no cycle back to the start
     return met;
-}
-
-QChar Mnemonic(const QString &text) {
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != u'&')
-            continue;
-        if (text[i + 1] != u'&')
-            return text[i + 1].toLower();
-        ++i;
-    }
-    return {};
 }
 
 } // namespace
@@ -188,7 +178,7 @@ private:
                 text = button->text();
             if (text.isEmpty())
                 continue;
-            const QChar letter = Mnemonic(text);
+            const QChar letter = MnemonicOf(text);
             if (letter.isNull()) {
                 if (!qobject_cast<QPushButton *>(widget))
                     without << text;

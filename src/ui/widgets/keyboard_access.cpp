@@ -109,17 +109,6 @@ void AppendChain(QWidget *scope, std::vector<QWidget *> &chain) {
     }
 }
 
-QChar MnemonicOf(const QString &text) {
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != u'&')
-            continue;
-        if (text[i + 1] != u'&')
-            return text[i + 1].toLower();
-        ++i;
-    }
-    return {};
-}
-
 // The text with its shortcut on the letter at `at` of the plain text.
 QString WithMnemonicAt(const QString &plain, qsizetype at) {
     QString escaped;
@@ -265,6 +254,17 @@ QSet<QChar> AssignIn(QWidget *scope, QSet<QChar> taken) {
 }
 
 } // namespace
+
+QChar MnemonicOf(const QString &text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] != u'&')
+            return text[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
 
 std::vector<QWidget *> TabChain(QWidget *window) {
     std::vector<QWidget *> chain;

@@ -3,10 +3,16 @@
 // controls are seen (column by column, top to bottom), an underlined letter for every label
 // and button that no other control of its page has, and tab switching from any control.
 
+#include <QChar>
+
 #include <vector>
 
+class QString;
 class QTabWidget;
 class QWidget;
+
+// The shortcut letter of a text, lower case ("&&" is a plain "&"); null when it has none.
+QChar MnemonicOf(const QString &text);
 
 // Every control Tab may visit, in visual column order: the dialog's own controls around its
 // tab widget, each tab page's controls after the tab bar. Disabled ones are included, those
