@@ -43,28 +43,7 @@ const std::array<FieldDef, 1> kSwitchFields = {{
     {"encrypt", AbsoluteBase, FieldLayout::Byte(kEncryption), {.kind = RuleKind::Check}},
 }};
 
-ListState LoadKeyRows(const FieldContext &context) {
-    return NumberedRows(LoadKeys(context.image));
-}
-
-void StoreKeyRows(Image &image, const BandLimits &, const ListState &rows) {
-    StoreKeys(image, FromNumberedRows(rows, kKeyCount));
-}
-
-int InsertKeyRow(Image &, ListState &rows, int before) {
-    NumberedList list = FromNumberedRows(rows, kKeyCount);
-    InsertKey(list, before);
-    rows = NumberedRows(list);
-    return before < 0 ? rows.size() - 1 : before;
-}
-
-bool EditKeyRow(const FieldContext &, ListState &rows, int row, int, CellEdit &edit) {
-    NumberedList list = FromNumberedRows(rows, kKeyCount);
-    if (!EditKey(list, row, edit.text))
-        return false;
-    rows = NumberedRows(list);
-    return true;
-}
+using KeyHooks = NumberedHooks<LoadKeys, StoreKeys, InsertKey, EditKey, kKeyCount>;
 
 constexpr FieldRule KeyRule() {
     FieldRule rule{.kind = RuleKind::Text};
@@ -83,10 +62,10 @@ const ListTable kKeyList{.name = "dpmr.keys",
                          .accessibleName = "Keys",
                          .columns = kKeyColumns,
                          .capacity = kKeyCount,
-                         .load = LoadKeyRows,
-                         .store = StoreKeyRows,
-                         .insert = InsertKeyRow,
-                         .edit = EditKeyRow};
+                         .load = KeyHooks::LoadRows,
+                         .store = KeyHooks::StoreRows,
+                         .insert = KeyHooks::InsertRow,
+                         .edit = KeyHooks::EditRow};
 
 const PageTable kDpmrEncryptSwitchPage{.name = "dpmr.encrypt", .fields = kSwitchFields};
 

@@ -16,28 +16,8 @@ std::size_t IndexEntry(int i) {
     return kMessageIndex + 2 * static_cast<std::size_t>(i);
 }
 
-ListState LoadMessageRows(const FieldContext &context) {
-    return NumberedRows(LoadMessages(context.image));
-}
-
-void StoreMessageRows(Image &image, const BandLimits &, const ListState &rows) {
-    StoreMessages(image, FromNumberedRows(rows, kMessageCount));
-}
-
-int InsertMessageRow(Image &, ListState &rows, int before) {
-    NumberedList list = FromNumberedRows(rows, kMessageCount);
-    InsertMessage(list, before);
-    rows = NumberedRows(list);
-    return before < 0 ? rows.size() - 1 : before;
-}
-
-bool EditMessageRow(const FieldContext &, ListState &rows, int row, int, CellEdit &edit) {
-    NumberedList list = FromNumberedRows(rows, kMessageCount);
-    if (!EditMessage(list, row, edit.text))
-        return false;
-    rows = NumberedRows(list);
-    return true;
-}
+using MessageHooks =
+    NumberedHooks<LoadMessages, StoreMessages, InsertMessage, EditMessage, kMessageCount>;
 
 constexpr FieldRule MessageRule() {
     FieldRule rule{.kind = RuleKind::Text};
@@ -55,10 +35,10 @@ const ListTable kMessageList{.name = "dpmr.messages",
                              .accessibleName = "Messages",
                              .columns = kMessageColumns,
                              .capacity = kMessageCount,
-                             .load = LoadMessageRows,
-                             .store = StoreMessageRows,
-                             .insert = InsertMessageRow,
-                             .edit = EditMessageRow};
+                             .load = MessageHooks::LoadRows,
+                             .store = MessageHooks::StoreRows,
+                             .insert = MessageHooks::InsertRow,
+                             .edit = MessageHooks::EditRow};
 
 std::string MessageText(std::string_view typed) {
     std::string text;

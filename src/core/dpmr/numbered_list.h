@@ -32,6 +32,30 @@ struct NumberedList {
 ListState NumberedRows(const NumberedList &list);
 NumberedList FromNumberedRows(const ListState &rows, int capacity = 16);
 
+// A list table's load, store, insert and edit for a numbered list, from the list's own
+// functions: `NumberedHooks<LoadMessages, StoreMessages, InsertMessage, EditMessage, 16>`.
+template <auto Load, auto Store, auto Insert, auto Edit, int Capacity> struct NumberedHooks {
+    static ListState LoadRows(const FieldContext &context) {
+        return NumberedRows(Load(context.image));
+    }
+    static void StoreRows(Image &image, const BandLimits &, const ListState &rows) {
+        Store(image, FromNumberedRows(rows, Capacity));
+    }
+    static int InsertRow(Image &, ListState &rows, int before) {
+        NumberedList list = FromNumberedRows(rows, Capacity);
+        Insert(list, before);
+        rows = NumberedRows(list);
+        return before < 0 ? rows.size() - 1 : before;
+    }
+    static bool EditRow(const FieldContext &, ListState &rows, int row, int, CellEdit &edit) {
+        NumberedList list = FromNumberedRows(rows, Capacity);
+        if (!Edit(list, row, edit.text))
+            return false;
+        rows = NumberedRows(list);
+        return true;
+    }
+};
+
 // The number a reference should hold after the list was stored: its entry's new number, 0
 // ("None") when its entry was deleted, or unchanged when it named no entry of the list.
 std::uint8_t Renumbered(std::uint8_t reference, const std::map<int, int> &renumbering,
