@@ -19,6 +19,10 @@
         <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), without any warranty.</source>
         <translation>Freie Software unter der GNU General Public License, Version 3 oder später (GPL-3.0-or-later), ohne jede Gewährleistung.</translation>
     </message>
+    <message>
+        <source>Project page</source>
+        <translation>Projektseite</translation>
+    </message>
 </context>
 <context>
     <name>CAlarmPage</name>
@@ -175,14 +179,14 @@
     </message>
 </context>
 <context>
-    <name>CChannelEditDlg</name>
+    <name>CChannelEditPage</name>
     <message>
         <source>Channel edit</source>
         <translation>Kanal bearbeiten</translation>
     </message>
     <message>
         <source>C&amp;hannel no.</source>
-        <translation>K&amp;anal-Nr.</translation>
+        <translation>Kanal-&amp;Nr.</translation>
     </message>
     <message>
         <source>Previous</source>
@@ -194,11 +198,11 @@
     </message>
     <message>
         <source>&amp;Rx freq (MHz)</source>
-        <translation>&amp;Empfangsfrequenz (MHz)</translation>
+        <translation>Empfangsfre&amp;quenz (MHz)</translation>
     </message>
     <message>
         <source>&amp;Tx freq (MHz)</source>
-        <translation>&amp;Sendefrequenz (MHz)</translation>
+        <translation>Sendefrequen&amp;z (MHz)</translation>
     </message>
     <message>
         <source>R&amp;x tone</source>
@@ -206,11 +210,11 @@
     </message>
     <message>
         <source>Tx t&amp;one</source>
-        <translation>Sende&amp;ton</translation>
+        <translation>Sendet&amp;on</translation>
     </message>
     <message>
         <source>Channel t&amp;ype</source>
-        <translation>Kanal&amp;typ</translation>
+        <translation>Kanalt&amp;yp</translation>
     </message>
     <message>
         <source>Tx &amp;power</source>
@@ -218,11 +222,11 @@
     </message>
     <message>
         <source>&amp;Signal type</source>
-        <translation>Si&amp;gnaltyp</translation>
+        <translation>&amp;Signaltyp</translation>
     </message>
     <message>
         <source>Band&amp;width</source>
-        <translation>Band&amp;breite</translation>
+        <translation>&amp;Bandbreite</translation>
     </message>
     <message>
         <source>&amp;Alias</source>
@@ -238,19 +242,19 @@
     </message>
     <message>
         <source>&amp;Busy</source>
-        <translation>&amp;Belegt</translation>
+        <translation>Belegts&amp;perre</translation>
     </message>
     <message>
         <source>Re&amp;verse</source>
-        <translation>&amp;Umkehren</translation>
+        <translation>U&amp;mkehren</translation>
     </message>
     <message>
         <source>Sca&amp;n</source>
-        <translation>Such&amp;lauf</translation>
+        <translation>Suchlau&amp;f</translation>
     </message>
     <message>
         <source>Tal&amp;k around</source>
-        <translation>&amp;Direktverkehr</translation>
+        <translation>Direkt&amp;verkehr</translation>
     </message>
     <message>
         <source>PTT&amp;ID</source>
@@ -270,7 +274,7 @@
     </message>
     <message>
         <source>&amp;Group rx list</source>
-        <translation>&amp;Gruppen-Empfangsliste</translation>
+        <translation>&amp;Gruppenempfangsliste</translation>
     </message>
     <message>
         <source>OA&amp;CSU</source>
@@ -278,11 +282,11 @@
     </message>
     <message>
         <source>Rx co&amp;lor</source>
-        <translation>Empfangs&amp;farbe</translation>
+        <translation>Colou&amp;r Code Empfang</translation>
     </message>
     <message>
         <source>Tx colo&amp;r</source>
-        <translation>Sende&amp;farbe</translation>
+        <translation>Colour Code &amp;Senden</translation>
     </message>
 </context>
 <context>
@@ -407,45 +411,10 @@
     </message>
 </context>
 <context>
-    <name>CDpmrContactPage</name>
-    <message>
-        <source>Contacts</source>
-        <translation>Kontakte</translation>
-    </message>
-    <message>
-        <source>&amp;Add</source>
-        <translation>&amp;Hinzufügen</translation>
-    </message>
-    <message>
-        <source>&amp;Insert</source>
-        <translation>Leeren Kanal &amp;einfügen</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Löschen</translation>
-    </message>
-</context>
-<context>
     <name>CDpmrEncryptPage</name>
     <message>
         <source>&amp;Encrypt</source>
         <translation>&amp;Verschlüsselung</translation>
-    </message>
-    <message>
-        <source>Keys</source>
-        <translation>Schlüssel</translation>
-    </message>
-    <message>
-        <source>&amp;Add</source>
-        <translation>&amp;Hinzufügen</translation>
-    </message>
-    <message>
-        <source>&amp;Insert</source>
-        <translation>Leeren Kanal &amp;einfügen</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Löschen</translation>
     </message>
 </context>
 <context>
@@ -474,24 +443,17 @@
         <source>Group rx %1</source>
         <translation>Gruppenempfang %1</translation>
     </message>
-</context>
-<context>
-    <name>CDpmrOutboxPage</name>
     <message>
-        <source>Messages</source>
-        <translation>Nachrichten</translation>
+        <source>Group lists</source>
+        <translation>Gruppenlisten</translation>
     </message>
     <message>
-        <source>&amp;Add</source>
-        <translation>&amp;Hinzufügen</translation>
+        <source>Available</source>
+        <translation>Verfügbar</translation>
     </message>
     <message>
-        <source>&amp;Insert</source>
-        <translation>Leeren Kanal &amp;einfügen</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Löschen</translation>
+        <source>Members</source>
+        <translation>Mitglieder</translation>
     </message>
 </context>
 <context>
@@ -577,53 +539,6 @@
     </message>
 </context>
 <context>
-    <name>CEditGrid</name>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Number</source>
-        <translation>Nummer</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Art</translation>
-    </message>
-    <message>
-        <source>No.</source>
-        <translation>Nr.</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>Schlüssel</translation>
-    </message>
-    <message>
-        <source>Content</source>
-        <translation>Inhalt</translation>
-    </message>
-    <message>
-        <source>Code</source>
-        <translation>Code</translation>
-    </message>
-    <message>
-        <source>Call mode</source>
-        <translation>Rufmodus</translation>
-    </message>
-    <message>
-        <source>Call list</source>
-        <translation>Rufliste</translation>
-    </message>
-    <message>
-        <source>Call type</source>
-        <translation>Rufart</translation>
-    </message>
-    <message>
-        <source>Msg</source>
-        <translation>Nachr.</translation>
-    </message>
-</context>
-<context>
     <name>CEditorDlg</name>
     <message>
         <source>dPMR</source>
@@ -700,6 +615,29 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Channel edit</source>
+        <translation>Kanal bearbeiten</translation>
+    </message>
+    <message>
+        <source>VFO mode</source>
+        <translation>VFO-Modus</translation>
+    </message>
+</context>
+<context>
+    <name>CListPage</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
     </message>
 </context>
 <context>
@@ -958,6 +896,18 @@ About</source>
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
+    <message>
+        <source>Channel edit</source>
+        <translation>Kanal bearbeiten</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handbuch</translation>
+    </message>
+    <message>
+        <source>Open the user manual</source>
+        <translation>Das Benutzerhandbuch öffnen</translation>
+    </message>
 </context>
 <context>
     <name>CMenuPage</name>
@@ -976,13 +926,6 @@ About</source>
     <message>
         <source>Menu language</source>
         <translation>Menüsprache</translation>
-    </message>
-</context>
-<context>
-    <name>COneKeyPage</name>
-    <message>
-        <source>One key calls</source>
-        <translation>Ein-Tasten-Rufe</translation>
     </message>
 </context>
 <context>
@@ -1044,6 +987,18 @@ About</source>
         <source>%1 channels lie outside %2-%3 MHz. Change the band anyway?</source>
         <translation>%1 Kanäle liegen außerhalb von %2-%3 MHz. Das Band trotzdem wechseln?</translation>
     </message>
+    <message>
+        <source>Lower band limit (MHz)</source>
+        <translation>Untere Bandgrenze (MHz)</translation>
+    </message>
+    <message>
+        <source>Upper band limit (MHz)</source>
+        <translation>Obere Bandgrenze (MHz)</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
 </context>
 <context>
     <name>CReadWriteDlg</name>
@@ -1054,6 +1009,10 @@ About</source>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
     </message>
 </context>
 <context>
@@ -1209,18 +1168,18 @@ About</source>
     </message>
 </context>
 <context>
-    <name>CVfoDlg</name>
+    <name>CVfoPage</name>
     <message>
         <source>VFO mode</source>
         <translation>VFO-Modus</translation>
     </message>
     <message>
         <source>&amp;Rx Freq (MHz)</source>
-        <translation>&amp;Empfangsfrequenz (MHz)</translation>
+        <translation>Empfangsfre&amp;quenz (MHz)</translation>
     </message>
     <message>
         <source>Tx Fre&amp;q (MHz)</source>
-        <translation>Sende&amp;frequenz (MHz)</translation>
+        <translation>Sendefrequen&amp;z (MHz)</translation>
     </message>
     <message>
         <source>R&amp;x Tone</source>
@@ -1228,11 +1187,11 @@ About</source>
     </message>
     <message>
         <source>Tx T&amp;one</source>
-        <translation>Sende&amp;ton</translation>
+        <translation>Sendet&amp;on</translation>
     </message>
     <message>
         <source>C&amp;hannel type</source>
-        <translation>K&amp;analtyp</translation>
+        <translation>Kanalt&amp;yp</translation>
     </message>
     <message>
         <source>Tx po&amp;wer</source>
@@ -1240,39 +1199,39 @@ About</source>
     </message>
     <message>
         <source>&amp;Signal type</source>
-        <translation>Si&amp;gnaltyp</translation>
+        <translation>&amp;Signaltyp</translation>
     </message>
     <message>
         <source>Ban&amp;dwidth</source>
-        <translation>Ban&amp;dbreite</translation>
+        <translation>&amp;Bandbreite</translation>
     </message>
     <message>
         <source>Offset d&amp;irection</source>
-        <translation>Ablage-&amp;Richtung</translation>
+        <translation>Ablage&amp;richtung</translation>
     </message>
     <message>
         <source>O&amp;ffset freq (MHz)</source>
-        <translation>&amp;Ablage (MHz)</translation>
+        <translation>&amp;Ablagefrequenz (MHz)</translation>
     </message>
     <message>
         <source>&amp;Busy</source>
-        <translation>&amp;Belegt</translation>
+        <translation>Belegts&amp;perre</translation>
     </message>
     <message>
         <source>Re&amp;verse</source>
-        <translation>&amp;Umkehren</translation>
+        <translation>U&amp;mkehren</translation>
     </message>
     <message>
         <source>Sca&amp;n</source>
-        <translation>Such&amp;lauf</translation>
+        <translation>Suchlau&amp;f</translation>
     </message>
     <message>
         <source>Tal&amp;k around</source>
-        <translation>&amp;Direktverkehr</translation>
+        <translation>Direkt&amp;verkehr</translation>
     </message>
     <message>
         <source>&amp;PTTID</source>
-        <translation>&amp;PTT-ID</translation>
+        <translation>PTT-&amp;ID</translation>
     </message>
     <message>
         <source>Onl&amp;y rx</source>
@@ -1280,7 +1239,7 @@ About</source>
     </message>
     <message>
         <source>&amp;Encrypt key</source>
-        <translation>Sc&amp;hlüssel</translation>
+        <translation>S&amp;chlüssel</translation>
     </message>
     <message>
         <source>&amp;Contact</source>
@@ -1288,15 +1247,15 @@ About</source>
     </message>
     <message>
         <source>&amp;Group rx list</source>
-        <translation>&amp;Gruppen-Empfangsliste</translation>
+        <translation>&amp;Gruppenempfangsliste</translation>
     </message>
     <message>
         <source>VFO sc&amp;an</source>
-        <translation>VFO-Such&amp;lauf</translation>
+        <translation>VFO-Suc&amp;hlauf</translation>
     </message>
     <message>
         <source>S&amp;tep</source>
-        <translation>&amp;Schrittweite</translation>
+        <translation>Schritt&amp;weite</translation>
     </message>
     <message>
         <source>OACSU</source>
@@ -1304,11 +1263,11 @@ About</source>
     </message>
     <message>
         <source>Rx co&amp;lor</source>
-        <translation>Empfangs&amp;farbe</translation>
+        <translation>Colour Co&amp;de Empfang</translation>
     </message>
     <message>
         <source>Tx color</source>
-        <translation>Sendefarbe</translation>
+        <translation>Colour Code Senden</translation>
     </message>
     <message>
         <source>Data type</source>
@@ -1915,6 +1874,694 @@ About</source>
         <source>unlimited</source>
         <translation>unbegrenzt</translation>
     </message>
+    <message>
+        <source>A call to one radio, to a group, or to all radios.</source>
+        <translation>Ein Ruf an ein Funkgerät, an eine Gruppe oder an alle Funkgeräte.</translation>
+    </message>
+    <message>
+        <source>APO (automatic power off) after this long without use.</source>
+        <translation>APO (automatisches Ausschalten) nach dieser Zeit ohne Bedienung.</translation>
+    </message>
+    <message>
+        <source>Allow copying the settings to another radio over a cable.</source>
+        <translation>Kopieren der Einstellungen per Kabel auf ein anderes Funkgerät erlauben.</translation>
+    </message>
+    <message>
+        <source>Analog FM, digital dPMR, or mixed: receives both and transmits the first named.</source>
+        <translation>Analog FM, digital dPMR oder gemischt: empfängt beides und sendet in der zuerst genannten Betriebsart.</translation>
+    </message>
+    <message>
+        <source>Answer on the channel where the scan stopped.</source>
+        <translation>Auf dem Kanal antworten, auf dem der Suchlauf angehalten hat.</translation>
+    </message>
+    <message>
+        <source>Area part of the radio&apos;s dPMR address.</source>
+        <translation>Bereichsteil der dPMR-Adresse des Funkgeräts.</translation>
+    </message>
+    <message>
+        <source>Ask for the password when the radio is switched on.</source>
+        <translation>Beim Einschalten des Funkgeräts nach dem Passwort fragen.</translation>
+    </message>
+    <message>
+        <source>Auto dial numbers</source>
+        <translation>Kurzwahlnummern</translation>
+    </message>
+    <message>
+        <source>Battery saving: sleep against listen time while idle.</source>
+        <translation>Stromsparen: Verhältnis von Ruhe- zu Empfangszeit im Leerlauf.</translation>
+    </message>
+    <message>
+        <source>Beep briefly when a code is sent.</source>
+        <translation>Kurzer Piepton beim Senden eines Codes.</translation>
+    </message>
+    <message>
+        <source>Beep for this event.</source>
+        <translation>Piepton bei diesem Ereignis.</translation>
+    </message>
+    <message>
+        <source>Beep when a scan ends.</source>
+        <translation>Piepton, wenn ein Suchlauf endet.</translation>
+    </message>
+    <message>
+        <source>Beep when a scan starts.</source>
+        <translation>Piepton, wenn ein Suchlauf beginnt.</translation>
+    </message>
+    <message>
+        <source>Beep when the battery runs low.</source>
+        <translation>Piepton bei schwachem Akku.</translation>
+    </message>
+    <message>
+        <source>Busy lock: no transmitting while the channel is in use.</source>
+        <translation>Belegtsperre: kein Senden, solange der Kanal belegt ist.</translation>
+    </message>
+    <message>
+        <source>CTCSS tone or DCS code sent with the voice so that other radios open for it.</source>
+        <translation>CTCSS-Ton oder DCS-Code, der mit der Sprache gesendet wird, damit andere Funkgeräte dafür öffnen.</translation>
+    </message>
+    <message>
+        <source>CTCSS tone or DCS code the receiver needs before it opens the speaker (None: any signal).</source>
+        <translation>CTCSS-Ton oder DCS-Code, den der Empfänger braucht, bevor er den Lautsprecher öffnet (Keine: jedes Signal).</translation>
+    </message>
+    <message>
+        <source>Call list</source>
+        <translation>Rufliste</translation>
+    </message>
+    <message>
+        <source>Call mode</source>
+        <translation>Rufmodus</translation>
+    </message>
+    <message>
+        <source>Call the emergency contact automatically.</source>
+        <translation>Den Notrufkontakt automatisch rufen.</translation>
+    </message>
+    <message>
+        <source>Call type</source>
+        <translation>Rufart</translation>
+    </message>
+    <message>
+        <source>Carrier sent before the data so other radios wake up.</source>
+        <translation>Träger, der vor den Daten gesendet wird, damit andere Funkgeräte aufwachen.</translation>
+    </message>
+    <message>
+        <source>Channel the radio transmits on while scanning.</source>
+        <translation>Kanal, auf dem das Funkgerät während des Suchlaufs sendet.</translation>
+    </message>
+    <message>
+        <source>Channel the scan checks more often than the others.</source>
+        <translation>Kanal, den der Suchlauf häufiger prüft als die anderen.</translation>
+    </message>
+    <message>
+        <source>Channel used for transmitting when Scan tx channel says so.</source>
+        <translation>Kanal zum Senden, wenn der Suchlauf-Sendekanal dies vorsieht.</translation>
+    </message>
+    <message>
+        <source>Channel width: Wide 25 kHz or Narrow 12.5 kHz.</source>
+        <translation>Kanalbreite: Breit 25 kHz oder Schmal 12.5 kHz.</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Code sent when the PTT key is pressed.</source>
+        <translation>Code, der beim Drücken der PTT-Taste gesendet wird.</translation>
+    </message>
+    <message>
+        <source>Code sent when the PTT key is released.</source>
+        <translation>Code, der beim Loslassen der PTT-Taste gesendet wird.</translation>
+    </message>
+    <message>
+        <source>Code that brings a stunned radio back.</source>
+        <translation>Code, der ein gesperrtes Funkgerät wieder freigibt.</translation>
+    </message>
+    <message>
+        <source>Code that disables this radio when received.</source>
+        <translation>Code, der dieses Funkgerät bei Empfang deaktiviert.</translation>
+    </message>
+    <message>
+        <source>Code that stuns this radio.</source>
+        <translation>Code, der dieses Funkgerät sperrt.</translation>
+    </message>
+    <message>
+        <source>Colour code a digital signal must carry to be received (Auto: any).</source>
+        <translation>Colour Code, den ein digitales Signal tragen muss, um empfangen zu werden (Auto: jeder).</translation>
+    </message>
+    <message>
+        <source>Colour code sent with digital transmissions (Auto: the radio&apos;s).</source>
+        <translation>Colour Code, der bei digitalen Aussendungen mitgesendet wird (Auto: der des Funkgeräts).</translation>
+    </message>
+    <message>
+        <source>Contact (digital) or auto-dial code (analog) called.</source>
+        <translation>Gerufener Kontakt (digital) oder Kurzwahlcode (analog).</translation>
+    </message>
+    <message>
+        <source>Contact a digital call on this channel goes to.</source>
+        <translation>Kontakt, an den ein digitaler Ruf auf diesem Kanal geht.</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Kontakte</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>DTMF code dialled from the auto-dial list.</source>
+        <translation>DTMF-Code, der aus der Kurzwahlliste gewählt wird.</translation>
+    </message>
+    <message>
+        <source>Delay before a transmission starts.</source>
+        <translation>Verzögerung vor Beginn einer Aussendung.</translation>
+    </message>
+    <message>
+        <source>Digit that turns a received code into a group call.</source>
+        <translation>Ziffer, die einen empfangenen Code zum Gruppenruf macht.</translation>
+    </message>
+    <message>
+        <source>Digits of a dialled number the radio completes itself.</source>
+        <translation>Ziffern einer gewählten Nummer, die das Funkgerät selbst ergänzt.</translation>
+    </message>
+    <message>
+        <source>Display backlight: off, on, or lit for a while after a key.</source>
+        <translation>Hintergrundlicht des Displays: aus, ein oder nach einem Tastendruck eine Weile an.</translation>
+    </message>
+    <message>
+        <source>Flash the light when the battery runs low.</source>
+        <translation>Bei schwachem Akku das Licht blinken lassen.</translation>
+    </message>
+    <message>
+        <source>Function of a long press on programmable key P1.</source>
+        <translation>Funktion bei langem Druck auf die programmierbare Taste P1.</translation>
+    </message>
+    <message>
+        <source>Function of a long press on programmable key P2.</source>
+        <translation>Funktion bei langem Druck auf die programmierbare Taste P2.</translation>
+    </message>
+    <message>
+        <source>Function of a long press on programmable key P3.</source>
+        <translation>Funktion bei langem Druck auf die programmierbare Taste P3.</translation>
+    </message>
+    <message>
+        <source>Function of a long press on programmable key P4.</source>
+        <translation>Funktion bei langem Druck auf die programmierbare Taste P4.</translation>
+    </message>
+    <message>
+        <source>Function of a long press on side key 1.</source>
+        <translation>Funktion bei langem Druck auf Seitentaste 1.</translation>
+    </message>
+    <message>
+        <source>Function of a long press on side key 2.</source>
+        <translation>Funktion bei langem Druck auf Seitentaste 2.</translation>
+    </message>
+    <message>
+        <source>Function of a long press on side key 3.</source>
+        <translation>Funktion bei langem Druck auf Seitentaste 3.</translation>
+    </message>
+    <message>
+        <source>Function of a short press on programmable key P1.</source>
+        <translation>Funktion bei kurzem Druck auf die programmierbare Taste P1.</translation>
+    </message>
+    <message>
+        <source>Function of a short press on programmable key P2.</source>
+        <translation>Funktion bei kurzem Druck auf die programmierbare Taste P2.</translation>
+    </message>
+    <message>
+        <source>Function of a short press on programmable key P3.</source>
+        <translation>Funktion bei kurzem Druck auf die programmierbare Taste P3.</translation>
+    </message>
+    <message>
+        <source>Function of a short press on programmable key P4.</source>
+        <translation>Funktion bei kurzem Druck auf die programmierbare Taste P4.</translation>
+    </message>
+    <message>
+        <source>Function of a short press on side key 1.</source>
+        <translation>Funktion bei kurzem Druck auf Seitentaste 1.</translation>
+    </message>
+    <message>
+        <source>Function of a short press on side key 2.</source>
+        <translation>Funktion bei kurzem Druck auf Seitentaste 2.</translation>
+    </message>
+    <message>
+        <source>Function of a short press on side key 3.</source>
+        <translation>Funktion bei kurzem Druck auf Seitentaste 3.</translation>
+    </message>
+    <message>
+        <source>Group call the list receives.</source>
+        <translation>Gruppenruf, den die Liste empfängt.</translation>
+    </message>
+    <message>
+        <source>Group list whose calls this channel receives.</source>
+        <translation>Gruppenliste, deren Rufe dieser Kanal empfängt.</translation>
+    </message>
+    <message>
+        <source>Group lists</source>
+        <translation>Gruppenlisten</translation>
+    </message>
+    <message>
+        <source>Hear the DTMF digits as they are sent.</source>
+        <translation>Die DTMF-Ziffern beim Senden mithören.</translation>
+    </message>
+    <message>
+        <source>High freq</source>
+        <translation>Obere Frequenz</translation>
+    </message>
+    <message>
+        <source>How fast DTMF digits are sent.</source>
+        <translation>Wie schnell DTMF-Ziffern gesendet werden.</translation>
+    </message>
+    <message>
+        <source>How long a VOX transmission lasts after you stop speaking.</source>
+        <translation>Wie lange eine VOX-Aussendung nach dem Ende des Sprechens andauert.</translation>
+    </message>
+    <message>
+        <source>How long a key is held to count as a long press.</source>
+        <translation>Wie lange eine Taste gehalten werden muss, damit es als langer Druck gilt.</translation>
+    </message>
+    <message>
+        <source>How long a scan stays on a busy channel (Time mode).</source>
+        <translation>Wie lange der Suchlauf auf einem belegten Kanal verweilt (Modus Zeit).</translation>
+    </message>
+    <message>
+        <source>How long each alarm transmission lasts.</source>
+        <translation>Wie lange jede Alarmaussendung dauert.</translation>
+    </message>
+    <message>
+        <source>How long the alarm goes on after it was started.</source>
+        <translation>Wie lange der Alarm nach dem Auslösen andauert.</translation>
+    </message>
+    <message>
+        <source>How long the alarm sounds.</source>
+        <translation>Wie lange der Alarm ertönt.</translation>
+    </message>
+    <message>
+        <source>How long the radio listens between alarm transmissions.</source>
+        <translation>Wie lange das Funkgerät zwischen Alarmaussendungen empfängt.</translation>
+    </message>
+    <message>
+        <source>How long the radio must stay tilted before the alarm.</source>
+        <translation>Wie lange das Funkgerät vor dem Alarm gekippt bleiben muss.</translation>
+    </message>
+    <message>
+        <source>How long the radio stays with a group call after it ends.</source>
+        <translation>Wie lange das Funkgerät nach dem Ende eines Gruppenrufs bei diesem bleibt.</translation>
+    </message>
+    <message>
+        <source>How long the radio stays with a single call after it ends.</source>
+        <translation>Wie lange das Funkgerät nach dem Ende eines Einzelrufs bei diesem bleibt.</translation>
+    </message>
+    <message>
+        <source>How long the radio waits for a reply.</source>
+        <translation>Wie lange das Funkgerät auf eine Antwort wartet.</translation>
+    </message>
+    <message>
+        <source>How long the radio waits for an acknowledgement.</source>
+        <translation>Wie lange das Funkgerät auf eine Bestätigung wartet.</translation>
+    </message>
+    <message>
+        <source>How long the radio waits for the next digit of a code.</source>
+        <translation>Wie lange das Funkgerät auf die nächste Ziffer eines Codes wartet.</translation>
+    </message>
+    <message>
+        <source>How loud speech must be to start a VOX transmission.</source>
+        <translation>Wie laut gesprochen werden muss, um eine VOX-Aussendung zu starten.</translation>
+    </message>
+    <message>
+        <source>How many times the alarm repeats.</source>
+        <translation>Wie oft der Alarm wiederholt wird.</translation>
+    </message>
+    <message>
+        <source>How often a call is repeated while no acknowledgement comes.</source>
+        <translation>Wie oft ein Ruf wiederholt wird, solange keine Bestätigung kommt.</translation>
+    </message>
+    <message>
+        <source>ID sent with an alarm.</source>
+        <translation>ID, die mit einem Alarm gesendet wird.</translation>
+    </message>
+    <message>
+        <source>Idle time after which the radio leaves its menu.</source>
+        <translation>Zeit ohne Bedienung, nach der das Funkgerät das Menü verlässt.</translation>
+    </message>
+    <message>
+        <source>Idle time before battery saving starts.</source>
+        <translation>Zeit ohne Aktivität, bevor das Stromsparen beginnt.</translation>
+    </message>
+    <message>
+        <source>Keep received calls for replay.</source>
+        <translation>Empfangene Rufe zur Wiedergabe speichern.</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>Key beeps.</source>
+        <translation>Tastentöne.</translation>
+    </message>
+    <message>
+        <source>Key that scrambles digital voice on this channel.</source>
+        <translation>Schlüssel, mit dem die digitale Sprache auf diesem Kanal verschlüsselt wird.</translation>
+    </message>
+    <message>
+        <source>Key that scrambles digital voice.</source>
+        <translation>Schlüssel, mit dem die digitale Sprache verschlüsselt wird.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>Kind of call made.</source>
+        <translation>Art des Rufs.</translation>
+    </message>
+    <message>
+        <source>Kind of data the radio sends on this digital channel.</source>
+        <translation>Art der Daten, die das Funkgerät auf diesem digitalen Kanal sendet.</translation>
+    </message>
+    <message>
+        <source>Language of the radio&apos;s menus.</source>
+        <translation>Sprache der Menüs des Funkgeräts.</translation>
+    </message>
+    <message>
+        <source>Length of the * and # digits.</source>
+        <translation>Dauer der Ziffern * und #.</translation>
+    </message>
+    <message>
+        <source>Length of the first digit.</source>
+        <translation>Dauer der ersten Ziffer.</translation>
+    </message>
+    <message>
+        <source>Light the lamp while receiving.</source>
+        <translation>Leuchte beim Empfang einschalten.</translation>
+    </message>
+    <message>
+        <source>Light the lamp while scanning.</source>
+        <translation>Leuchte während des Suchlaufs einschalten.</translation>
+    </message>
+    <message>
+        <source>Light the lamp while transmitting.</source>
+        <translation>Leuchte beim Senden einschalten.</translation>
+    </message>
+    <message>
+        <source>Lone-worker check: the user must press a key every so often.</source>
+        <translation>Alleinarbeit-Überwachung: der Benutzer muss in regelmäßigen Abständen eine Taste drücken.</translation>
+    </message>
+    <message>
+        <source>Low freq</source>
+        <translation>Untere Frequenz</translation>
+    </message>
+    <message>
+        <source>Lower end of a programmable memory scan range.</source>
+        <translation>Untere Grenze eines PMS-Suchlaufbereichs (programmierbarer Speichersuchlauf).</translation>
+    </message>
+    <message>
+        <source>Man-down alarm when the radio is tilted over.</source>
+        <translation>Kopfüber-Alarm (Man-Down), wenn das Funkgerät umkippt.</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Nachrichten</translation>
+    </message>
+    <message>
+        <source>Name of the contact as the radio shows it.</source>
+        <translation>Name des Kontakts, wie ihn das Funkgerät anzeigt.</translation>
+    </message>
+    <message>
+        <source>Name the radio shows and sends to others.</source>
+        <translation>Name, den das Funkgerät anzeigt und an andere sendet.</translation>
+    </message>
+    <message>
+        <source>Name the radio shows for the channel.</source>
+        <translation>Name, den das Funkgerät für den Kanal anzeigt.</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Number an emergency call goes to.</source>
+        <translation>Nummer, an die ein Notruf geht.</translation>
+    </message>
+    <message>
+        <source>OACSU: check that the called radio is there before the call is set up.</source>
+        <translation>OACSU: vor dem Rufaufbau prüfen, ob das gerufene Funkgerät erreichbar ist.</translation>
+    </message>
+    <message>
+        <source>Obey stun and active codes from other radios.</source>
+        <translation>Sperr- und Aktivierungscodes anderer Funkgeräte befolgen.</translation>
+    </message>
+    <message>
+        <source>One key calls</source>
+        <translation>Ein-Tasten-Rufe</translation>
+    </message>
+    <message>
+        <source>PMS channels</source>
+        <translation>PMS-Kanäle</translation>
+    </message>
+    <message>
+        <source>PTT ID: send the DTMF identity code when the PTT key is pressed.</source>
+        <translation>PTT-ID: beim Drücken der PTT-Taste den DTMF-Kenncode senden.</translation>
+    </message>
+    <message>
+        <source>PTT ID: send the code when the PTT key is pressed (on-line), released (off-line), or both.</source>
+        <translation>PTT-ID: den Code beim Drücken der PTT-Taste (Online), beim Loslassen (Offline) oder bei beidem senden.</translation>
+    </message>
+    <message>
+        <source>Pause that resets the time-out timer.</source>
+        <translation>Sendepause, nach der der TOT zurückgesetzt wird.</translation>
+    </message>
+    <message>
+        <source>Receive calls addressed to all radios.</source>
+        <translation>Rufe an alle Funkgeräte empfangen.</translation>
+    </message>
+    <message>
+        <source>Receive frequency; empty leaves the channel unused.</source>
+        <translation>Empfangsfrequenz; leer lässt den Kanal unbenutzt.</translation>
+    </message>
+    <message>
+        <source>Reminder this long before a lone-worker alarm.</source>
+        <translation>Vorwarnung diese Zeit vor einem Alleinarbeit-Alarm.</translation>
+    </message>
+    <message>
+        <source>Repeater shift: the distance between receive and transmit.</source>
+        <translation>Relaisablage: Abstand zwischen Empfangs- und Sendefrequenz.</translation>
+    </message>
+    <message>
+        <source>Repeater shift: transmit above (+) or below (-) the receive frequency.</source>
+        <translation>Relaisablage: oberhalb (+) oder unterhalb (-) der Empfangsfrequenz senden.</translation>
+    </message>
+    <message>
+        <source>Reverse: swap the receive and transmit frequencies.</source>
+        <translation>Umkehren: Empfangs- und Sendefrequenz tauschen.</translation>
+    </message>
+    <message>
+        <source>SQL (squelch): how strong a signal must be to open the speaker; 0 is open.</source>
+        <translation>SQL (Squelch): wie stark ein Signal sein muss, um den Lautsprecher zu öffnen; 0 ist offen.</translation>
+    </message>
+    <message>
+        <source>STE (squelch tail elimination): hides the noise burst when the other radio stops; a phase shift in degrees or a frequency.</source>
+        <translation>STE (Squelch Tail Elimination): unterdrückt das Rauschen, wenn die Gegenstation aufhört zu senden; eine Phasenverschiebung in Grad oder eine Frequenz.</translation>
+    </message>
+    <message>
+        <source>Scramble digital voice with the channel&apos;s key.</source>
+        <translation>Digitale Sprache mit dem Schlüssel des Kanals verschlüsseln.</translation>
+    </message>
+    <message>
+        <source>Second bit of the wired copy setting, kept with the first.</source>
+        <translation>Zweites Bit der Einstellung Kabelkopie, wird zusammen mit dem ersten gespeichert.</translation>
+    </message>
+    <message>
+        <source>Short message sent with the call.</source>
+        <translation>Kurznachricht, die mit dem Ruf gesendet wird.</translation>
+    </message>
+    <message>
+        <source>Short text message the radio can send.</source>
+        <translation>Kurze Textnachricht, die das Funkgerät senden kann.</translation>
+    </message>
+    <message>
+        <source>Show the codes the radio receives.</source>
+        <translation>Die empfangenen Codes anzeigen.</translation>
+    </message>
+    <message>
+        <source>Signalling sent on this channel: none or DTMF codes.</source>
+        <translation>Auf diesem Kanal gesendete Signalisierung: keine oder DTMF-Codes.</translation>
+    </message>
+    <message>
+        <source>Signalling used to send the alarm ID.</source>
+        <translation>Signalisierung, mit der die Alarm-ID gesendet wird.</translation>
+    </message>
+    <message>
+        <source>Six-digit password asked at power on.</source>
+        <translation>Sechsstelliges Passwort, das beim Einschalten abgefragt wird.</translation>
+    </message>
+    <message>
+        <source>Status light on the radio&apos;s top.</source>
+        <translation>Statusleuchte oben am Funkgerät.</translation>
+    </message>
+    <message>
+        <source>Status number the radio sends with a status message.</source>
+        <translation>Statusnummer, die das Funkgerät mit einer Statusmeldung sendet.</translation>
+    </message>
+    <message>
+        <source>Step of the tuning knob in VFO mode.</source>
+        <translation>Schrittweite des Abstimmknopfs im VFO-Modus.</translation>
+    </message>
+    <message>
+        <source>TOT (time-out timer): longest single transmission.</source>
+        <translation>TOT (Time-out-Timer): längste zulässige Dauer einer einzelnen Aussendung.</translation>
+    </message>
+    <message>
+        <source>Talk around: transmit on the receive frequency, bypassing a repeater.</source>
+        <translation>Direktverkehr: auf der Empfangsfrequenz senden und so das Relais umgehen.</translation>
+    </message>
+    <message>
+        <source>Talk radio to radio (Direct) or through a repeater.</source>
+        <translation>Von Funkgerät zu Funkgerät (Direkt) oder über ein Relais sprechen.</translation>
+    </message>
+    <message>
+        <source>The channel is part of the scan.</source>
+        <translation>Der Kanal ist Teil des Suchlaufs.</translation>
+    </message>
+    <message>
+        <source>The contact&apos;s dPMR number.</source>
+        <translation>Die dPMR-Nummer des Kontakts.</translation>
+    </message>
+    <message>
+        <source>The radio never transmits on this channel.</source>
+        <translation>Das Funkgerät sendet auf diesem Kanal nie.</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s own dPMR number.</source>
+        <translation>Die eigene dPMR-Nummer des Funkgeräts.</translation>
+    </message>
+    <message>
+        <source>This radio&apos;s own DTMF code.</source>
+        <translation>Der eigene DTMF-Code dieses Funkgeräts.</translation>
+    </message>
+    <message>
+        <source>Tilt at which the radio counts as upright again.</source>
+        <translation>Neigung, ab der das Funkgerät wieder als aufrecht gilt.</translation>
+    </message>
+    <message>
+        <source>Tilt that starts the man-down alarm.</source>
+        <translation>Neigung, die den Kopfüber-Alarm auslöst.</translation>
+    </message>
+    <message>
+        <source>Time after which a decoded call is cleared.</source>
+        <translation>Zeit, nach der ein dekodierter Ruf gelöscht wird.</translation>
+    </message>
+    <message>
+        <source>Time between alarm transmissions.</source>
+        <translation>Zeit zwischen Alarmaussendungen.</translation>
+    </message>
+    <message>
+        <source>Time between lone-worker checks.</source>
+        <translation>Zeit zwischen Alleinarbeit-Abfragen.</translation>
+    </message>
+    <message>
+        <source>Time between queries to the alarm&apos;s receiver.</source>
+        <translation>Zeit zwischen Abfragen an den Empfänger des Alarms.</translation>
+    </message>
+    <message>
+        <source>Transmit frequency; empty makes the channel receive only.</source>
+        <translation>Sendefrequenz; leer macht den Kanal zum reinen Empfangskanal.</translation>
+    </message>
+    <message>
+        <source>Transmit power: High 5 W, Low 1 W.</source>
+        <translation>Sendeleistung: Hoch 5 W, Niedrig 1 W.</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Upper end of a programmable memory scan range.</source>
+        <translation>Obere Grenze eines PMS-Suchlaufbereichs (programmierbarer Speichersuchlauf).</translation>
+    </message>
+    <message>
+        <source>VOX: transmit when you speak, without pressing the PTT key.</source>
+        <translation>VOX: beim Sprechen senden, ohne die PTT-Taste zu drücken.</translation>
+    </message>
+    <message>
+        <source>Vibrate on a call.</source>
+        <translation>Bei einem Ruf vibrieren.</translation>
+    </message>
+    <message>
+        <source>Voice codec; every radio in a talk group needs the same.</source>
+        <translation>Sprachcodec; alle Funkgeräte einer Gesprächsgruppe brauchen denselben.</translation>
+    </message>
+    <message>
+        <source>Wait after a call before the scan resumes.</source>
+        <translation>Wartezeit nach einem Ruf, bevor der Suchlauf fortgesetzt wird.</translation>
+    </message>
+    <message>
+        <source>Wait after a time-out before transmitting again.</source>
+        <translation>Wartezeit nach Ablauf des TOT, bevor wieder gesendet werden kann.</translation>
+    </message>
+    <message>
+        <source>Wait after keying before the first digit.</source>
+        <translation>Wartezeit nach dem Tasten bis zur ersten Ziffer.</translation>
+    </message>
+    <message>
+        <source>Wait before this radio acknowledges a call.</source>
+        <translation>Wartezeit, bevor dieses Funkgerät einen Ruf bestätigt.</translation>
+    </message>
+    <message>
+        <source>Wait for a reply after sending a code.</source>
+        <translation>Nach dem Senden eines Codes auf eine Antwort warten.</translation>
+    </message>
+    <message>
+        <source>Wake-up frames sent ahead of a call to radios that save power.</source>
+        <translation>Weckrahmen, die vor einem Ruf an Funkgeräte im Stromsparmodus gesendet werden.</translation>
+    </message>
+    <message>
+        <source>Warning beep this long before the time-out timer ends.</source>
+        <translation>Warnton diese Zeit vor Ablauf des TOT.</translation>
+    </message>
+    <message>
+        <source>Warning this long before the man-down alarm.</source>
+        <translation>Vorwarnung diese Zeit vor dem Kopfüber-Alarm.</translation>
+    </message>
+    <message>
+        <source>What a received stun code stops.</source>
+        <translation>Was ein empfangener Sperrcode unterbindet.</translation>
+    </message>
+    <message>
+        <source>What a stun stops: transmitting, or transmitting and receiving.</source>
+        <translation>Was eine Sperre unterbindet: Senden oder Senden und Empfang.</translation>
+    </message>
+    <message>
+        <source>What the alarm does: siren only, silent, or sending an ID.</source>
+        <translation>Was der Alarm tut: nur Sirene, still oder ID senden.</translation>
+    </message>
+    <message>
+        <source>What the one-key call does: nothing, a digital or an analog call.</source>
+        <translation>Was der Ein-Tasten-Ruf tut: nichts, ein digitaler oder ein analoger Ruf.</translation>
+    </message>
+    <message>
+        <source>What the radio does when it hears its own code.</source>
+        <translation>Was das Funkgerät tut, wenn es seinen eigenen Code empfängt.</translation>
+    </message>
+    <message>
+        <source>When a scan moves on: after a time, when the carrier drops, or it stops (Search).</source>
+        <translation>Wann der Suchlauf weiterläuft: nach einer Zeit, wenn der Träger abfällt, oder er hält an (Suchen).</translation>
+    </message>
+    <message>
+        <source>Which channels a tone scan covers.</source>
+        <translation>Welche Kanäle ein Tonsuchlauf abdeckt.</translation>
+    </message>
+    <message>
+        <source>Width of the range a VFO scan covers.</source>
+        <translation>Breite des Bereichs, den ein VFO-Suchlauf abdeckt.</translation>
+    </message>
+    <message>
+        <source>on or off</source>
+        <translation>ein oder aus</translation>
+    </message>
 </context>
 <context>
     <name>DocumentStatus</name>
@@ -1925,6 +2572,17 @@ About</source>
     <message>
         <source>%1, modified</source>
         <translation>%1, geändert</translation>
+    </message>
+</context>
+<context>
+    <name>FieldBinder</name>
+    <message>
+        <source>%1, up</source>
+        <translation>%1, aufwärts</translation>
+    </message>
+    <message>
+        <source>%1, down</source>
+        <translation>%1, abwärts</translation>
     </message>
 </context>
 <context>
@@ -1959,6 +2617,13 @@ About</source>
     <message>
         <source>Wrote %1 blocks to %2 in %3 s</source>
         <translation>%1 Blöcke nach %2 in %3 s geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>Manual</name>
+    <message>
+        <source>The manual could not be opened: %1 is missing or no browser is set up.</source>
+        <translation>Das Handbuch konnte nicht geöffnet werden: %1 fehlt oder es ist kein Browser eingerichtet.</translation>
     </message>
 </context>
 <context>

@@ -214,7 +214,10 @@ private slots:
             QCOMPARE(germanTexts.size(), englishTexts.size());
             for (qsizetype i = 0; i < englishTexts.size(); ++i) {
                 const QString text = englishTexts[i].mid(englishTexts[i].indexOf(": ") + 2);
-                if (englishTexts[i] == germanTexts[i] && HasLetter(text) && !kept.count(text))
+                // Shortcut letters are given at run time: "SQL" shows as "S&QL" in both.
+                const QString plain = QString(text).remove(u'&');
+                if (englishTexts[i] == germanTexts[i] && HasLetter(text) && !kept.count(text) &&
+                    !kept.count(plain))
                     untranslated << englishTexts[i];
             }
         }
