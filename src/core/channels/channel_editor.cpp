@@ -69,8 +69,6 @@ ChoiceList StatusInfoChoices(const Image &) {
     return list;
 }
 
-constexpr std::uint64_t kNoContact = 0xFF;
-
 constexpr FieldRule FrequencyRule() {
     FieldRule rule{.kind = RuleKind::Frequency};
     rule.charset = kDecimalChars;

@@ -11,6 +11,9 @@
 
 namespace dpmr {
 
+// A channel's contact byte that names no contact.
+inline constexpr std::uint8_t kNoContact = 0xFF;
+
 // Record offsets in list order, up to the first entry outside 0x1680-0x1A70.
 std::vector<std::size_t> ContactIndexEntries(const Image &image);
 // The slot number 1-64 of a record offset.

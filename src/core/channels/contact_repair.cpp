@@ -11,12 +11,6 @@
 
 namespace dpmr {
 
-namespace {
-
-constexpr std::uint8_t kNoContact = 0xFF;
-
-} // namespace
-
 void RepairContactNames(Image &image) {
     const std::vector<std::size_t> records = ContactIndexEntries(image);
     std::vector<std::string> names;

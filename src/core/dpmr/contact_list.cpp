@@ -12,7 +12,6 @@ namespace dpmr {
 
 namespace {
 
-constexpr std::uint8_t kNoContact = 0xFF;
 constexpr std::uint8_t kNoOneKeyContact = 0;
 constexpr std::size_t kNumberDigits = kContactNumberDigits;
 
