@@ -1,9 +1,9 @@
 #include "core/dpmr/contact_list.h"
 
 #include "core/channels/contact_index.h"
+#include "core/fields/rule_builders.h"
 #include "core/image/record_layouts.h"
 #include "core/image/text.h"
-#include "core/fields/rule_builders.h"
 
 #include <algorithm>
 #include <array>
